@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Creates $WINEPREFIX once (safe when several runs start together).
+# Argument: "null" for the headless graphics driver, "x11" for screenshots.
+set -euo pipefail
+driver=${1:-null}
+mkdir -p "$(dirname "$WINEPREFIX")"
+exec 9>"$WINEPREFIX.lock"
+flock 9
+if [ ! -f "$WINEPREFIX/.pelnix-ready" ]; then
+  export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
+  wineboot -i >/dev/null 2>&1 || true
+  if [ "$driver" = null ]; then
+    wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+  fi
+  wineserver -w || true
+  touch "$WINEPREFIX/.pelnix-ready"
+fi

@@ -1,0 +1,74 @@
+#include "framework/FolderPicker.h"
+
+#include <shlobj.h>
+
+namespace {
+
+struct CPickerInit {
+    std::wstring strCaption;
+    std::wstring strPath;
+};
+
+void CenterOnParent(HWND hWnd)
+{
+    HWND hParent = ::GetParent(hWnd);
+    RECT rcParent, rc;
+    if (!hParent || !::GetWindowRect(hParent, &rcParent) || !::GetWindowRect(hWnd, &rc))
+        return;
+    int cx = rc.right - rc.left, cy = rc.bottom - rc.top;
+    int x = rcParent.left + ((rcParent.right - rcParent.left) - cx) / 2;
+    int y = rcParent.top + ((rcParent.bottom - rcParent.top) - cy) / 2;
+    ::SetWindowPos(hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int CALLBACK PickerCallback(HWND hWnd, UINT uMsg, LPARAM, LPARAM lpData)
+{
+    if (uMsg != BFFM_INITIALIZED)
+        return 0;
+    auto *pInit = reinterpret_cast<const CPickerInit *>(lpData);
+    CenterOnParent(hWnd);
+    if (!pInit->strPath.empty())
+        ::SendMessageW(hWnd, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(pInit->strPath.c_str()));
+    if (!pInit->strCaption.empty())
+        ::SetWindowTextW(hWnd, pInit->strCaption.c_str());
+    return 0;
+}
+
+} // namespace
+
+int ShowShellFolderPicker(const CFolderRequest &req, std::wstring &strPath)
+{
+    if (!req.hOwner)
+        return FOLDER_NOT_SHOWN;
+    PIDLIST_ABSOLUTE pidlRoot = nullptr;
+    if (FAILED(::SHGetSpecialFolderLocation(req.hOwner, req.nRootFolder, &pidlRoot)))
+        return FOLDER_NOT_SHOWN;
+
+    // Paths that do not fit MAX_PATH are not preselected; the picker opens at its root.
+    CPickerInit init;
+    if (req.strCaption.size() < MAX_PATH)
+        init.strCaption = req.strCaption;
+    if (req.strInitialPath.size() < MAX_PATH)
+        init.strPath = req.strInitialPath;
+
+    wchar_t szDisplay[MAX_PATH] = L"";
+    BROWSEINFOW bi = {};
+    bi.hwndOwner = req.hOwner;
+    bi.pidlRoot = pidlRoot;
+    bi.pszDisplayName = szDisplay;
+    bi.lpszTitle = req.strPrompt.c_str();
+    bi.ulFlags = req.nFlags;
+    bi.lpfn = PickerCallback;
+    bi.lParam = reinterpret_cast<LPARAM>(&init);
+
+    int nResult = FOLDER_CANCELLED;
+    if (PIDLIST_ABSOLUTE pidl = ::SHBrowseForFolderW(&bi)) {
+        wchar_t szPath[MAX_PATH];
+        if (::SHGetPathFromIDListW(pidl, szPath))
+            strPath = szPath;
+        ::CoTaskMemFree(pidl);
+        nResult = FOLDER_CHOSEN;
+    }
+    ::CoTaskMemFree(pidlRoot);
+    return nResult;
+}

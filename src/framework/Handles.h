@@ -1,0 +1,182 @@
+// Owners for Win32 handles: one owner per handle, non-copyable, movable.
+// CHandleT<Traits, true> owns and closes; CHandleT<Traits, false> only borrows.
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+#include <utility>
+
+template <class Traits, bool t_bOwn> class CHandleT {
+public:
+    using Handle = typename Traits::Handle;
+
+    CHandleT() noexcept : m_h(Traits::Invalid()) {}
+    explicit CHandleT(Handle h) noexcept : m_h(h) {}
+    ~CHandleT() { Close(); }
+
+    CHandleT(CHandleT &&other) noexcept : m_h(other.Detach()) {}
+    CHandleT &operator=(CHandleT &&other) noexcept
+    {
+        if (this != &other)
+            Attach(other.Detach());
+        return *this;
+    }
+    // A borrowed handle may be copied freely; an owned one may not.
+    CHandleT(const CHandleT &o) noexcept : m_h(o.m_h)
+    {
+        static_assert(!t_bOwn, "an owned handle has one owner: move it");
+    }
+    CHandleT &operator=(const CHandleT &o) noexcept
+    {
+        static_assert(!t_bOwn, "an owned handle has one owner: move it");
+        m_h = o.m_h;
+        return *this;
+    }
+
+    Handle Get() const noexcept { return m_h; }
+    operator Handle() const noexcept { return m_h; }
+    bool IsValid() const noexcept { return m_h != Traits::Invalid(); }
+    explicit operator bool() const noexcept { return IsValid(); }
+
+    void Attach(Handle h) noexcept
+    {
+        Close();
+        m_h = h;
+    }
+    Handle Detach() noexcept { return std::exchange(m_h, Traits::Invalid()); }
+    void Close() noexcept
+    {
+        if (t_bOwn && IsValid())
+            Traits::Close(m_h);
+        m_h = Traits::Invalid();
+    }
+
+private:
+    Handle m_h;
+};
+
+template <class H, H t_invalid> struct CKernelTraits {
+    using Handle = H;
+    static Handle Invalid() noexcept { return t_invalid; }
+    static void Close(Handle h) noexcept { ::CloseHandle(h); }
+};
+struct CFileTraits {
+    using Handle = HANDLE;
+    static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
+    static void Close(Handle h) noexcept { ::CloseHandle(h); }
+};
+struct CFindTraits {
+    using Handle = HANDLE;
+    static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
+    static void Close(Handle h) noexcept { ::FindClose(h); }
+};
+struct CSyncTraits {
+    using Handle = HANDLE;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::CloseHandle(h); }
+};
+template <class H> struct CGdiTraits {
+    using Handle = H;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::DeleteObject(h); }
+};
+struct CIconTraits {
+    using Handle = HICON;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::DestroyIcon(h); }
+};
+struct CCursorTraits {
+    using Handle = HCURSOR;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::DestroyCursor(h); }
+};
+struct CMemDCTraits {
+    using Handle = HDC;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::DeleteDC(h); }
+};
+struct CImageListTraits {
+    using Handle = HIMAGELIST;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::ImageList_Destroy(h); }
+};
+struct CGlobalTraits {
+    using Handle = HGLOBAL;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::GlobalFree(h); }
+};
+
+using CFileHandle = CHandleT<CFileTraits, true>;
+using CFindHandle = CHandleT<CFindTraits, true>;
+using CEventHandle = CHandleT<CSyncTraits, true>;
+using CThreadHandle = CHandleT<CSyncTraits, true>;
+using CFont = CHandleT<CGdiTraits<HFONT>, true>;
+using CFontHandle = CHandleT<CGdiTraits<HFONT>, false>;
+using CBitmap = CHandleT<CGdiTraits<HBITMAP>, true>;
+using CBitmapHandle = CHandleT<CGdiTraits<HBITMAP>, false>;
+using CPen = CHandleT<CGdiTraits<HPEN>, true>;
+using CBrush = CHandleT<CGdiTraits<HBRUSH>, true>;
+using CRgn = CHandleT<CGdiTraits<HRGN>, true>;
+using CIcon = CHandleT<CIconTraits, true>;
+using CIconHandle = CHandleT<CIconTraits, false>;
+using CCursor = CHandleT<CCursorTraits, true>;
+using CCursorHandle = CHandleT<CCursorTraits, false>;
+using CMemDC = CHandleT<CMemDCTraits, true>;
+using CImageList = CHandleT<CImageListTraits, true>;
+using CImageListHandle = CHandleT<CImageListTraits, false>;
+using CGlobalMem = CHandleT<CGlobalTraits, true>;
+
+// A window's device context, released to its window at the end of the scope.
+class CClientDC {
+public:
+    explicit CClientDC(HWND hWnd) : m_hWnd(hWnd), m_hDC(::GetDC(hWnd)) {}
+    ~CClientDC()
+    {
+        if (m_hDC)
+            ::ReleaseDC(m_hWnd, m_hDC);
+    }
+    CClientDC(const CClientDC &) = delete;
+    CClientDC &operator=(const CClientDC &) = delete;
+    operator HDC() const { return m_hDC; }
+
+private:
+    HWND m_hWnd;
+    HDC m_hDC;
+};
+
+// Selects a GDI object into a DC and puts the old one back at the end of the scope.
+class CSelectObject {
+public:
+    CSelectObject(HDC hDC, HGDIOBJ hObj) : m_hDC(hDC), m_hOld(::SelectObject(hDC, hObj)) {}
+    ~CSelectObject() { ::SelectObject(m_hDC, m_hOld); }
+    CSelectObject(const CSelectObject &) = delete;
+    CSelectObject &operator=(const CSelectObject &) = delete;
+
+private:
+    HDC m_hDC;
+    HGDIOBJ m_hOld;
+};
+
+// A critical section that lives as long as its owner.
+class CCriticalSection {
+public:
+    CCriticalSection() { ::InitializeCriticalSection(&m_cs); }
+    ~CCriticalSection() { ::DeleteCriticalSection(&m_cs); }
+    CCriticalSection(const CCriticalSection &) = delete;
+    CCriticalSection &operator=(const CCriticalSection &) = delete;
+    void Lock() { ::EnterCriticalSection(&m_cs); }
+    void Unlock() { ::LeaveCriticalSection(&m_cs); }
+
+private:
+    CRITICAL_SECTION m_cs;
+};
+
+class CLock {
+public:
+    explicit CLock(CCriticalSection &cs) : m_cs(cs) { m_cs.Lock(); }
+    ~CLock() { m_cs.Unlock(); }
+    CLock(const CLock &) = delete;
+    CLock &operator=(const CLock &) = delete;
+
+private:
+    CCriticalSection &m_cs;
+};

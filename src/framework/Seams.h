@@ -1,0 +1,44 @@
+// Every interaction that waits for a person goes through here, so that a test can answer it.
+// The program calls the Ui* functions; a test installs its own CUiSeams for its duration.
+#pragma once
+#include <windows.h>
+#include <string>
+
+class CDialog;
+
+// What the folder picker is asked to show.
+struct CFolderRequest {
+    HWND hOwner = nullptr;
+    std::wstring strCaption;     // empty keeps the platform's caption
+    std::wstring strPrompt;      // the line above the tree
+    std::wstring strInitialPath; // preselected when it fits and exists
+    int nRootFolder = 17;        // shell special folder at the top (all drives)
+    UINT nFlags = 1;             // file-system directories only
+};
+
+// Folder picker outcomes.
+enum { FOLDER_NOT_SHOWN = 0, FOLDER_CHOSEN = 1, FOLDER_CANCELLED = 2 };
+
+class CUiSeams {
+public:
+    virtual ~CUiSeams() = default;
+    virtual int MessageBox(HWND hOwner, const std::wstring &strText, const std::wstring &strCaption, UINT nType);
+    // Returns FOLDER_CHOSEN with the path, FOLDER_CANCELLED, or FOLDER_NOT_SHOWN.
+    virtual int BrowseForFolder(const CFolderRequest &req, std::wstring &strPath);
+    virtual SHORT GetAsyncKeyState(int nVirtKey);
+    virtual void MessageBeep(UINT nType);
+    // Called once a modal dialog is initialised and before it is shown.
+    virtual void OnModalDialogInit(CDialog &dlg);
+};
+
+// The seams in force; the platform's when no test installed any.
+CUiSeams &UiSeams();
+// Installs pSeams (nullptr: the platform's) and returns what was installed before.
+CUiSeams *SetUiSeams(CUiSeams *pSeams);
+
+int UiMessageBox(HWND hOwner, const std::wstring &strText, const std::wstring &strCaption, UINT nType);
+int UiBrowseForFolder(const CFolderRequest &req, std::wstring &strPath);
+SHORT UiGetAsyncKeyState(int nVirtKey);
+void UiMessageBeep(UINT nType);
+// True while the key (or mouse button) is held down.
+bool UiIsKeyDown(int nVirtKey);

@@ -1,0 +1,144 @@
+// CTreeCtrl: thin member forms of the tree-view messages over a CWnd.
+#pragma once
+#include "framework/Wnd.h"
+
+#include <commctrl.h>
+#include <string>
+
+class CTreeCtrl : public CWnd {
+public:
+    HTREEITEM InsertItem(const std::wstring &strText, int nImage, int nSelImage, HTREEITEM hParent, HTREEITEM hAfter,
+                         LPARAM lParam = 0) const
+    {
+        TVINSERTSTRUCTW tvis = {};
+        tvis.hParent = hParent;
+        tvis.hInsertAfter = hAfter;
+        tvis.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
+        tvis.item.pszText = const_cast<wchar_t *>(strText.c_str());
+        tvis.item.iImage = nImage;
+        tvis.item.iSelectedImage = nSelImage;
+        tvis.item.lParam = lParam;
+        return reinterpret_cast<HTREEITEM>(SendMessage(TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&tvis)));
+    }
+    bool DeleteItem(HTREEITEM h) const { return SendMessage(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(h)) != 0; }
+    bool DeleteAllItems() const { return SendMessage(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT)) != 0; }
+    // The whole label, however long.
+    std::wstring GetItemText(HTREEITEM h) const
+    {
+        std::wstring buf(1024, L'\0');
+        TVITEMW tvi = {};
+        tvi.mask = TVIF_TEXT;
+        tvi.hItem = h;
+        tvi.pszText = buf.data();
+        tvi.cchTextMax = static_cast<int>(buf.size());
+        if (!SendMessage(TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tvi)))
+            return std::wstring();
+        return std::wstring(tvi.pszText);
+    }
+    bool SetItemText(HTREEITEM h, const std::wstring &str) const
+    {
+        TVITEMW tvi = {};
+        tvi.mask = TVIF_TEXT;
+        tvi.hItem = h;
+        tvi.pszText = const_cast<wchar_t *>(str.c_str());
+        return SendMessage(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&tvi)) != 0;
+    }
+    LPARAM GetItemData(HTREEITEM h) const
+    {
+        TVITEMW tvi = {};
+        tvi.mask = TVIF_PARAM;
+        tvi.hItem = h;
+        return SendMessage(TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tvi)) ? tvi.lParam : 0;
+    }
+    bool SetItemData(HTREEITEM h, LPARAM lParam) const
+    {
+        TVITEMW tvi = {};
+        tvi.mask = TVIF_PARAM;
+        tvi.hItem = h;
+        tvi.lParam = lParam;
+        return SendMessage(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&tvi)) != 0;
+    }
+    bool SetItemImage(HTREEITEM h, int nImage, int nSelImage) const
+    {
+        TVITEMW tvi = {};
+        tvi.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+        tvi.hItem = h;
+        tvi.iImage = nImage;
+        tvi.iSelectedImage = nSelImage;
+        return SendMessage(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&tvi)) != 0;
+    }
+    bool GetItemImage(HTREEITEM h, int &nImage, int &nSelImage) const
+    {
+        TVITEMW tvi = {};
+        tvi.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+        tvi.hItem = h;
+        if (!SendMessage(TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tvi)))
+            return false;
+        nImage = tvi.iImage;
+        nSelImage = tvi.iSelectedImage;
+        return true;
+    }
+    UINT GetItemState(HTREEITEM h, UINT nMask) const
+    {
+        return static_cast<UINT>(SendMessage(TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(h), nMask));
+    }
+    HTREEITEM GetNextItem(HTREEITEM h, UINT nCode) const
+    {
+        return reinterpret_cast<HTREEITEM>(SendMessage(TVM_GETNEXTITEM, nCode, reinterpret_cast<LPARAM>(h)));
+    }
+    HTREEITEM GetRootItem() const { return GetNextItem(nullptr, TVGN_ROOT); }
+    HTREEITEM GetChildItem(HTREEITEM h) const { return GetNextItem(h, TVGN_CHILD); }
+    HTREEITEM GetNextSiblingItem(HTREEITEM h) const { return GetNextItem(h, TVGN_NEXT); }
+    HTREEITEM GetPrevSiblingItem(HTREEITEM h) const { return GetNextItem(h, TVGN_PREVIOUS); }
+    HTREEITEM GetParentItem(HTREEITEM h) const { return GetNextItem(h, TVGN_PARENT); }
+    HTREEITEM GetSelectedItem() const { return GetNextItem(nullptr, TVGN_CARET); }
+    HTREEITEM GetDropHilightItem() const { return GetNextItem(nullptr, TVGN_DROPHILITE); }
+    bool ItemHasChildren(HTREEITEM h) const { return GetChildItem(h) != nullptr; }
+    bool SelectItem(HTREEITEM h) const
+    {
+        return SendMessage(TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(h)) != 0;
+    }
+    bool SelectDropTarget(HTREEITEM h) const
+    {
+        return SendMessage(TVM_SELECTITEM, TVGN_DROPHILITE, reinterpret_cast<LPARAM>(h)) != 0;
+    }
+    bool Expand(HTREEITEM h, UINT nCode) const
+    {
+        return SendMessage(TVM_EXPAND, nCode, reinterpret_cast<LPARAM>(h)) != 0;
+    }
+    bool EnsureVisible(HTREEITEM h) const
+    {
+        return SendMessage(TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(h)) != 0;
+    }
+    UINT GetCount() const { return static_cast<UINT>(SendMessage(TVM_GETCOUNT)); }
+    HIMAGELIST SetImageList(HIMAGELIST hList, int nType = TVSIL_NORMAL) const
+    {
+        return reinterpret_cast<HIMAGELIST>(
+            SendMessage(TVM_SETIMAGELIST, static_cast<WPARAM>(nType), reinterpret_cast<LPARAM>(hList)));
+    }
+    HWND EditLabel(HTREEITEM h) const
+    {
+        return reinterpret_cast<HWND>(SendMessage(TVM_EDITLABELW, 0, reinterpret_cast<LPARAM>(h)));
+    }
+    HWND GetEditControl() const { return reinterpret_cast<HWND>(SendMessage(TVM_GETEDITCONTROL)); }
+    bool EndEditLabelNow(bool bCancel) const { return SendMessage(TVM_ENDEDITLABELNOW, bCancel) != 0; }
+    HTREEITEM HitTest(POINT pt, UINT *pFlags = nullptr) const
+    {
+        TVHITTESTINFO hti = {};
+        hti.pt = pt;
+        HTREEITEM h = reinterpret_cast<HTREEITEM>(SendMessage(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hti)));
+        if (pFlags)
+            *pFlags = hti.flags;
+        return h;
+    }
+    bool GetItemRect(HTREEITEM h, RECT &rc, bool bTextOnly) const
+    {
+        *reinterpret_cast<HTREEITEM *>(&rc) = h;
+        return SendMessage(TVM_GETITEMRECT, bTextOnly, reinterpret_cast<LPARAM>(&rc)) != 0;
+    }
+    HIMAGELIST CreateDragImage(HTREEITEM h) const
+    {
+        return reinterpret_cast<HIMAGELIST>(SendMessage(TVM_CREATEDRAGIMAGE, 0, reinterpret_cast<LPARAM>(h)));
+    }
+    bool SortChildren(HTREEITEM h) const { return SendMessage(TVM_SORTCHILDREN, 0, reinterpret_cast<LPARAM>(h)) != 0; }
+};

@@ -1,0 +1,11 @@
+// Resource and control ids shared by the resource script and the code.
+#pragma once
+
+#define IDR_MAINFRAME 128
+#define IDD_PELNIX_DIALOG 102
+
+#define IDC_DIRTREE 1015
+#define IDC_FILEINFO 1041
+#define IDC_SELECT_DEST 1017
+#define IDC_DEST_PATH 1013
+#define IDC_TOOLBAR 1004
