@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 #include <commctrl.h>
+#include <cstdint>
 #include <utility>
 
 template <class Traits, bool t_bOwn> class CHandleT {
@@ -54,56 +55,21 @@ private:
     Handle m_h;
 };
 
-template <class H, H t_invalid> struct CKernelTraits {
+// How a kind of handle is closed and which value means "none".
+template <class H, auto t_pfnClose, intptr_t t_nInvalid = 0> struct CHandleTraits {
     using Handle = H;
-    static Handle Invalid() noexcept { return t_invalid; }
-    static void Close(Handle h) noexcept { ::CloseHandle(h); }
+    static Handle Invalid() noexcept { return reinterpret_cast<Handle>(t_nInvalid); }
+    static void Close(Handle h) noexcept { t_pfnClose(h); }
 };
-struct CFileTraits {
-    using Handle = HANDLE;
-    static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
-    static void Close(Handle h) noexcept { ::CloseHandle(h); }
-};
-struct CFindTraits {
-    using Handle = HANDLE;
-    static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
-    static void Close(Handle h) noexcept { ::FindClose(h); }
-};
-struct CSyncTraits {
-    using Handle = HANDLE;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle h) noexcept { ::CloseHandle(h); }
-};
-template <class H> struct CGdiTraits {
-    using Handle = H;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle h) noexcept { ::DeleteObject(h); }
-};
-struct CIconTraits {
-    using Handle = HICON;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle h) noexcept { ::DestroyIcon(h); }
-};
-struct CCursorTraits {
-    using Handle = HCURSOR;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle h) noexcept { ::DestroyCursor(h); }
-};
-struct CMemDCTraits {
-    using Handle = HDC;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle h) noexcept { ::DeleteDC(h); }
-};
-struct CImageListTraits {
-    using Handle = HIMAGELIST;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle h) noexcept { ::ImageList_Destroy(h); }
-};
-struct CGlobalTraits {
-    using Handle = HGLOBAL;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle h) noexcept { ::GlobalFree(h); }
-};
+using CFileTraits = CHandleTraits<HANDLE, ::CloseHandle, -1>;
+using CFindTraits = CHandleTraits<HANDLE, ::FindClose, -1>;
+using CSyncTraits = CHandleTraits<HANDLE, ::CloseHandle>;
+template <class H> using CGdiTraits = CHandleTraits<H, ::DeleteObject>;
+using CIconTraits = CHandleTraits<HICON, ::DestroyIcon>;
+using CCursorTraits = CHandleTraits<HCURSOR, ::DestroyCursor>;
+using CMemDCTraits = CHandleTraits<HDC, ::DeleteDC>;
+using CImageListTraits = CHandleTraits<HIMAGELIST, ::ImageList_Destroy>;
+using CGlobalTraits = CHandleTraits<HGLOBAL, ::GlobalFree>;
 
 using CFileHandle = CHandleT<CFileTraits, true>;
 using CFindHandle = CHandleT<CFindTraits, true>;
