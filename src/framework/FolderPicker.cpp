@@ -5,13 +5,15 @@
 namespace {
 
 struct CPickerInit {
+    HWND hOwner;
     std::wstring strCaption;
     std::wstring strPath;
 };
 
-void CenterOnParent(HWND hWnd)
+// Centred on the owner the caller named: the picker's parent link is not reliable across
+// platform versions.
+void CenterOnOwner(HWND hWnd, HWND hParent)
 {
-    HWND hParent = ::GetParent(hWnd);
     RECT rcParent, rc;
     if (!hParent || !::GetWindowRect(hParent, &rcParent) || !::GetWindowRect(hWnd, &rc))
         return;
@@ -26,7 +28,7 @@ int CALLBACK PickerCallback(HWND hWnd, UINT uMsg, LPARAM, LPARAM lpData)
     if (uMsg != BFFM_INITIALIZED)
         return 0;
     auto *pInit = reinterpret_cast<const CPickerInit *>(lpData);
-    CenterOnParent(hWnd);
+    CenterOnOwner(hWnd, pInit->hOwner);
     if (!pInit->strPath.empty())
         ::SendMessageW(hWnd, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(pInit->strPath.c_str()));
     if (!pInit->strCaption.empty())
@@ -46,6 +48,7 @@ int ShowShellFolderPicker(const CFolderRequest &req, std::wstring &strPath)
 
     // Paths that do not fit MAX_PATH are not preselected; the picker opens at its root.
     CPickerInit init;
+    init.hOwner = req.hOwner;
     if (req.strCaption.size() < MAX_PATH)
         init.strCaption = req.strCaption;
     if (req.strInitialPath.size() < MAX_PATH)
