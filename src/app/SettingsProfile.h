@@ -1,0 +1,26 @@
+// The settings file's profile routines: one key=value line per key, string values with tab and
+// CR LF escaped so that a value always stays on one line. Each takes the file's full path last.
+#pragma once
+#include <string>
+
+// The key as a decimal integer; nDefault when the key or the file is missing.
+int ReadIniInt(const std::wstring &strSection, const std::wstring &strKey, int nDefault,
+               const std::wstring &strIniPath);
+void WriteIniInt(const std::wstring &strSection, const std::wstring &strKey, int nValue,
+                 const std::wstring &strIniPath);
+// The whole value however long, with the escapes decoded.
+std::wstring ReadIniString(const std::wstring &strSection, const std::wstring &strKey, const std::wstring &strDefault,
+                           const std::wstring &strIniPath);
+void WriteIniString(const std::wstring &strSection, const std::wstring &strKey, const std::wstring &strValue,
+                    const std::wstring &strIniPath);
+// Removes the section with all its keys.
+void DeleteIniSection(const std::wstring &strSection, const std::wstring &strIniPath);
+
+// Which pair EscapeControlChars handles.
+enum { ESCAPE_TAB = 0, ESCAPE_CRLF = 1 };
+// Encoding replaces the raw sequence by its token ("<\x09>", "<\x0D\x0A>"), decoding the token by
+// the raw sequence; left to right, replaced text is never looked at again.
+std::wstring EscapeControlChars(const std::wstring &strText, int nSelector, bool bEncode);
+
+// The first read buffer of ReadIniString, in characters; it grows by as much until a value fits.
+constexpr unsigned INI_READ_CHUNK = 1024;

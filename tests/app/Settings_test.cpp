@@ -1,0 +1,326 @@
+#include "app/Settings.h"
+
+#include "app/SettingsProfile.h"
+#include "support/CommandLineArgs.h"
+
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+bool SameRect(const RECT &a, const RECT &b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+bool IsDirectory(const std::wstring &strPath)
+{
+    DWORD a = ::GetFileAttributesW(strPath.c_str());
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// The settings file as text, whichever encoding it was started with.
+std::wstring FileText(const std::wstring &strPath)
+{
+    std::string bytes;
+    if (!ReadWholeFile(strPath, bytes))
+        return L"<missing>";
+    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
+        static_cast<unsigned char>(bytes[1]) == 0xFE)
+        return std::wstring(reinterpret_cast<const wchar_t *>(bytes.data() + 2), (bytes.size() - 2) / 2);
+    int n = ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    std::wstring text(static_cast<size_t>(n), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), n);
+    return text;
+}
+
+TEST(Settings, Rules)
+{
+    struct {
+        int nIn, nOut;
+    } sortCases[] = {
+        {0x30003, 0x10001},
+        {0x30001, 0x10001},
+        {0x20003, 0x20001},
+        {0x20002, 0x20002},
+        {0x10002, 0x10002},
+        {0x00003, 0x00001},
+        {2, 2},
+        {0, 0},
+    };
+    for (const auto &c : sortCases)
+        EXPECT_EQ(NormaliseFileSortOrder(c.nIn), c.nOut) << std::hex << c.nIn;
+
+    struct {
+        int nIn, nOut;
+    } modeCases[] = {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 1}, {7, 1}, {-1, 1}, {INT_MIN, 1}};
+    for (const auto &c : modeCases)
+        EXPECT_EQ(NormaliseFileOverWriteMode(c.nIn), c.nOut) << c.nIn;
+
+    struct {
+        const wchar_t *pszIn, *pszOut;
+    } slashCases[] = {
+        {L"C:\\", L"C:\\"},   {L"C:\\a\\", L"C:\\a"}, {L"C:\\a\\\\", L"C:\\a\\"},
+        {L"C:\\a", L"C:\\a"}, {L"ab\\", L"ab\\"},     {L"\\\\s\\x\\", L"\\\\s\\x"},
+        {L"", L""},
+    };
+    for (const auto &c : slashCases)
+        EXPECT_EQ(RemoveTrailingBackslash(c.pszIn), c.pszOut);
+
+    struct {
+        const wchar_t *pszIn;
+        RECT rc;
+    } posCases[] = {
+        {L"10,20,630,470", {10, 20, 630, 470}},
+        {L"-5, 7 ,100,200", {-5, 7, 100, 200}},
+        {L"10,20", {10, 20, 0, 0}},
+        {L"a,20,b,40", {0, 20, 0, 40}},
+        {L"", {0, 0, 0, 0}},
+        {L"1,2,3,4,5", {1, 2, 3, 4}},
+    };
+    for (const auto &c : posCases)
+        EXPECT_TRUE(SameRect(ParseWindowPos(c.pszIn), c.rc)) << FormatWindowPos(ParseWindowPos(c.pszIn)).size();
+    EXPECT_EQ(FormatWindowPos({-8, 0, 1928, 1048}), L"-8,0,1928,1048");
+
+    struct {
+        const wchar_t *pszPath, *pszTemp, *pszStored;
+    } logCases[] = {
+        {L"C:\\Temp", L"C:\\Temp\\", L""},
+        {L"c:\\TEMP\\", L"C:\\Temp\\", L""},
+        {L"C:\\Temp\\x", L"C:\\Temp\\", L"C:\\Temp\\x"},
+        {L"D:\\logs\\", L"C:\\Temp\\", L"D:\\logs"},
+        {L"D:\\", L"C:\\Temp\\", L"D:\\"},
+        {L"C:\\", L"C:\\", L""},
+    };
+    for (const auto &c : logCases)
+        EXPECT_EQ(ErrorLogPathToStore(c.pszPath, c.pszTemp), c.pszStored) << c.pszPath;
+}
+
+TEST(Settings, TheFileLivesBesideTheProgram)
+{
+    std::wstring strDir = CommandLineArgs().GetProgramDirectory();
+    ASSERT_FALSE(strDir.empty());
+    std::wstring strExpected = strDir.back() == L'\\' ? strDir + L"Pelnix.ini" : strDir + L"\\Pelnix.ini";
+    EXPECT_EQ(GetSettingsFilePath(), strExpected);
+}
+
+class SettingsFile : public ::testing::Test {
+protected:
+    CTempDir m_dir;
+    std::wstring m_strIni = m_dir / L"Pelnix.ini";
+    std::wstring m_strTemp = DefaultErrorLogDirectory();
+
+    // Options and window settings with values that differ from every default.
+    static void Fill(OptionSet &o, CMainWindowSettings &m, const std::wstring &strLogDir)
+    {
+        o.NoExpandOnSearch = 1;
+        o.SkipSystemDir = 0;
+        o.SkipHiddenDir = 1;
+        o.NotCopyFile = 0;
+        o.UseErrorLog = 1;
+        o.ProtectAttrOfExist = 0;
+        o.BreakOnDiskFull = 1;
+        o.NoExpandOnCopy = 1;
+        o.FileSortOrder = FSO_DESCENDING | FSO_BY_NAME;
+        o.FileOverWriteMode = FOW_NEVER;
+        o.ErrorLogFilePath = strLogDir;
+        m.m_rcWindow = {12, 34, 567, 489};
+    }
+};
+
+TEST_F(SettingsFile, AMissingFileGivesTheDefaults)
+{
+    OptionSet o;
+    CMainWindowSettings m;
+    Fill(o, m, L"C:\\elsewhere");
+    m.m_strInstallPath = L"x";
+    LoadSettings(m_strIni, o, m);
+    EXPECT_EQ(o.NoExpandOnSearch, 0);
+    EXPECT_EQ(o.SkipSystemDir, 1);
+    EXPECT_EQ(o.SkipHiddenDir, 0);
+    EXPECT_EQ(o.ProtectAttrOfExist, 1);
+    EXPECT_EQ(o.NoExpandOnCopy, 0);
+    EXPECT_EQ(o.NotCopyFile, 1);
+    EXPECT_EQ(o.FileSortOrder, 2);
+    EXPECT_EQ(o.FileOverWriteMode, 1);
+    EXPECT_EQ(o.BreakOnDiskFull, 0);
+    EXPECT_EQ(o.UseErrorLog, 0);
+    EXPECT_EQ(o.ErrorLogFilePath, m_strTemp);
+    EXPECT_EQ(m.m_strInstallPath, L"");
+    EXPECT_EQ(m.m_strInstallVersion, L"");
+    EXPECT_TRUE(::IsRectEmpty(&m.m_rcWindow));
+    EXPECT_EQ(::GetFileAttributesW(m_strIni.c_str()), INVALID_FILE_ATTRIBUTES); // loading writes nothing
+}
+
+TEST_F(SettingsFile, EveryValueSurvivesASaveAndALoad)
+{
+    std::wstring strLog = m_dir / L"ログ";
+    ASSERT_TRUE(m_dir.MakeDir(L"ログ"));
+    OptionSet saved;
+    CMainWindowSettings mainSaved;
+    Fill(saved, mainSaved, strLog + L"\\");
+    SaveSettings(m_strIni, nullptr, saved, mainSaved);
+    EXPECT_EQ(saved.ErrorLogFilePath, strLog); // the option loses its trailing backslash too
+    EXPECT_EQ(mainSaved.m_strInstallPath, CommandLineArgs().GetProgramDirectory());
+    EXPECT_EQ(mainSaved.m_strInstallVersion, L"1, 0, 0, 1");
+
+    OptionSet o;
+    CMainWindowSettings m;
+    LoadSettings(m_strIni, o, m);
+    EXPECT_EQ(o.NoExpandOnSearch, 1);
+    EXPECT_EQ(o.SkipSystemDir, 0);
+    EXPECT_EQ(o.SkipHiddenDir, 1);
+    EXPECT_EQ(o.NotCopyFile, 0);
+    EXPECT_EQ(o.UseErrorLog, 1);
+    EXPECT_EQ(o.ProtectAttrOfExist, 0);
+    EXPECT_EQ(o.BreakOnDiskFull, 1);
+    EXPECT_EQ(o.NoExpandOnCopy, 1);
+    EXPECT_EQ(o.FileSortOrder, FSO_DESCENDING | FSO_BY_NAME);
+    EXPECT_EQ(o.FileOverWriteMode, FOW_NEVER);
+    EXPECT_EQ(o.ErrorLogFilePath, strLog);
+    EXPECT_TRUE(SameRect(m.m_rcWindow, {12, 34, 567, 489}));
+    EXPECT_EQ(m.m_strInstallPath, CommandLineArgs().GetProgramDirectory());
+    EXPECT_EQ(m.m_strInstallVersion, L"1, 0, 0, 1");
+
+    std::wstring strText = FileText(m_strIni);
+    for (const wchar_t *pszLine :
+         {L"[Install]\r\n", L"Version=1, 0, 0, 1\r\n", L"[Common]\r\n", L"WindowPos=12,34,567,489\r\n",
+          L"NoExpandOnSearch=1\r\n", L"SkipSystemDir=0\r\n", L"SkipHiddenDir=1\r\n", L"ProtectAttrOfExist=0\r\n",
+          L"[CopyFile]\r\n", L"NoExpandOnCopy=1\r\n", L"NotCopyFile=0\r\n", L"FileSortOrder=131073\r\n",
+          L"FileOverWriteMode=3\r\n", L"BreakOnDiskFull=1\r\n", L"[ErrorLog]\r\n", L"UseErrorLog=1\r\n"})
+        EXPECT_NE(strText.find(pszLine), std::wstring::npos) << FileText(m_strIni).size();
+    EXPECT_NE(strText.find(L"ErrorLogFilePath=" + strLog + L"\r\n"), std::wstring::npos);
+}
+
+TEST_F(SettingsFile, TheTemporaryDirectoryIsSavedAsEmpty)
+{
+    for (std::wstring strTempForm : {m_strTemp, m_strTemp + L"\\", std::wstring()}) {
+        ::CharUpperBuffW(strTempForm.data(), static_cast<DWORD>(strTempForm.size()));
+        OptionSet o;
+        CMainWindowSettings m;
+        Fill(o, m, strTempForm.empty() ? m_strTemp : strTempForm);
+        SaveSettings(m_strIni, nullptr, o, m);
+        EXPECT_NE(FileText(m_strIni).find(L"ErrorLogFilePath=\r\n"), std::wstring::npos) << strTempForm.size();
+        LoadSettings(m_strIni, o, m);
+        EXPECT_EQ(o.ErrorLogFilePath, m_strTemp);
+    }
+}
+
+TEST_F(SettingsFile, HandWrittenValuesAreNormalisedAndNothingElseIsLost)
+{
+    std::wstring strNew = m_dir / L"new\\deeper";
+    ASSERT_TRUE(m_dir.WriteFile(L"Pelnix.ini", "[Other]\r\nkeep=me\r\n"
+                                               "[Common]\r\nWindowPos=10,20\r\nSkipSystemDir=text\r\n"
+                                               "[CopyFile]\r\nFileSortOrder=196611\r\nFileOverWriteMode=7\r\n"
+                                               "NotCopyFile=\r\n"
+                                               "[ErrorLog]\r\nErrorLogFilePath=" +
+                                                   std::string(strNew.begin(), strNew.end()) +
+                                                   "\\\r\n[Tail]\r\nx=1\r\n"));
+    OptionSet o;
+    CMainWindowSettings m;
+    LoadSettings(m_strIni, o, m);
+    EXPECT_TRUE(SameRect(m.m_rcWindow, {10, 20, 0, 0}));
+    EXPECT_EQ(o.SkipSystemDir, 0);       // text reads as 0
+    EXPECT_EQ(o.NotCopyFile, 1);         // an empty value is a missing one
+    EXPECT_EQ(o.FileSortOrder, 0x10001); // both directions and both keys
+    EXPECT_EQ(o.FileOverWriteMode, 1);
+    EXPECT_EQ(o.ErrorLogFilePath, strNew); // created, and without its backslash
+    EXPECT_TRUE(IsDirectory(strNew));
+    EXPECT_EQ(ReadIniString(L"Other", L"keep", L"", m_strIni), L"me");
+    EXPECT_EQ(ReadIniInt(L"Tail", L"x", 0, m_strIni), 1);
+
+    ASSERT_TRUE(m_dir.WriteFile(L"Pelnix.ini", "[CopyFile]\r\nFileOverWriteMode=-1\r\nFileSortOrder=65538\r\n"));
+    LoadSettings(m_strIni, o, m);
+    EXPECT_EQ(o.FileOverWriteMode, 1);
+    EXPECT_EQ(o.FileSortOrder, 0x10002);
+    EXPECT_EQ(o.ErrorLogFilePath, m_strTemp);
+}
+
+TEST_F(SettingsFile, ALogDirectoryThatCannotExistBecomesTheTemporaryDirectory)
+{
+    ASSERT_TRUE(m_dir.WriteFile(L"afile", "x"));
+    for (const std::wstring &strBad : {m_dir / L"afile", m_dir / L"afile\\below", std::wstring(L"relative\\dir")}) {
+        OptionSet o;
+        CMainWindowSettings m;
+        Fill(o, m, strBad);
+        SaveSettings(m_strIni, nullptr, o, m);
+        EXPECT_NE(FileText(m_strIni).find(L"ErrorLogFilePath=" + strBad + L"\r\n"), std::wstring::npos);
+        LoadSettings(m_strIni, o, m);
+        EXPECT_EQ(o.ErrorLogFilePath, m_strTemp);
+        EXPECT_EQ(o.UseErrorLog, 1); // the other values stay
+    }
+}
+
+TEST_F(SettingsFile, UnknownKeysOfOurSectionsAreDroppedOtherSectionsSurvive)
+{
+    ASSERT_TRUE(m_dir.WriteFile(L"Pelnix.ini", "[Common]\r\nMine=1\r\n[Install]\r\nExtra=2\r\n[CopyFile]\r\nOld=3\r\n"
+                                               "[ErrorLog]\r\nMore=4\r\n[User]\r\nNote=keep this\r\n"));
+    OptionSet o;
+    CMainWindowSettings m;
+    SaveSettings(m_strIni, nullptr, o, m);
+    std::wstring strText = FileText(m_strIni);
+    for (const wchar_t *pszGone : {L"Mine=", L"Extra=", L"Old=", L"More="})
+        EXPECT_EQ(strText.find(pszGone), std::wstring::npos) << strText.size();
+    EXPECT_EQ(ReadIniString(L"User", L"Note", L"", m_strIni), L"keep this");
+    EXPECT_EQ(ReadIniInt(L"CopyFile", L"NotCopyFile", -1, m_strIni), 1);
+}
+
+TEST_F(SettingsFile, ADirectoryNameOutsideTheCodePageSurvives)
+{
+    // Neither letter exists in code page 932.
+    std::wstring strLog = m_dir / L"Ünï한";
+    ASSERT_TRUE(m_dir.MakeDir(L"Ünï한"));
+    OptionSet o;
+    CMainWindowSettings m;
+    Fill(o, m, strLog);
+    SaveSettings(m_strIni, nullptr, o, m);
+    OptionSet loaded;
+    LoadSettings(m_strIni, loaded, m);
+    EXPECT_EQ(loaded.ErrorLogFilePath, strLog);
+}
+
+TEST_F(SettingsFile, TheWindowsRestoredRectangleIsSaved)
+{
+    HWND hWnd = ::CreateWindowExW(0, L"STATIC", L"main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 60, 400, 300, nullptr,
+                                  nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    ASSERT_TRUE(::IsWindow(hWnd));
+    OptionSet o;
+    CMainWindowSettings m;
+    SaveSettings(m_strIni, hWnd, o, m);
+    EXPECT_TRUE(SameRect(m.m_rcWindow, {50, 60, 450, 360}));
+    EXPECT_EQ(ReadIniString(L"Common", L"WindowPos", L"", m_strIni), L"50,60,450,360");
+
+    ::ShowWindow(hWnd, SW_MINIMIZE);
+    ASSERT_TRUE(::IsIconic(hWnd));
+    SaveSettings(m_strIni, hWnd, o, m);
+    EXPECT_EQ(ReadIniString(L"Common", L"WindowPos", L"", m_strIni), L"50,60,450,360");
+    ::DestroyWindow(hWnd);
+}
+
+TEST_F(SettingsFile, AFileThatCannotBeWrittenIsLeftAsItWas)
+{
+    const std::string strBefore = "[Common]\r\nSkipSystemDir=0\r\n";
+    ASSERT_TRUE(m_dir.WriteFile(L"Pelnix.ini", strBefore));
+    OptionSet o;
+    CMainWindowSettings m;
+    Fill(o, m, m_strTemp);
+    {
+        // Held open by someone else without sharing.
+        HANDLE hLock = ::CreateFileW(m_strIni.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(hLock, INVALID_HANDLE_VALUE);
+        SaveSettings(m_strIni, nullptr, o, m);
+        ::CloseHandle(hLock);
+    }
+    std::string bytes;
+    ASSERT_TRUE(ReadWholeFile(m_strIni, bytes));
+    EXPECT_EQ(bytes, strBefore);
+
+    // In a directory that does not exist.
+    std::wstring strNowhere = m_dir / L"missing\\Pelnix.ini";
+    SaveSettings(strNowhere, nullptr, o, m);
+    EXPECT_EQ(::GetFileAttributesW(strNowhere.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_FALSE(IsDirectory(m_dir / L"missing"));
+}
+
+} // namespace
