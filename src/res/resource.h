@@ -9,3 +9,6 @@
 #define IDC_SELECT_DEST 1017
 #define IDC_DEST_PATH 1013
 #define IDC_TOOLBAR 1004
+
+// Main window's tool bar: 16 images of 16 x 16, magenta transparent.
+#define IDB_TOOLBAR 131
