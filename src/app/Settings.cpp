@@ -6,6 +6,7 @@
 #include "support/VerInfo.h"
 
 #include <shlobj.h>
+#include <shlwapi.h>
 
 #include <cstdio>
 
@@ -26,10 +27,12 @@ std::wstring JoinPathParts(const std::wstring &strFirst, const std::wstring &str
     return strFirst + L"\\" + strSecond;
 }
 
-// An existing directory, or one made with every missing level; false for a file in the way or a
-// level that cannot be created.
+// An existing directory, or one made with every missing level; false for a file in the way, a
+// level that cannot be created, or a relative path (it would depend on the current directory).
 bool MakeDirectoryExist(const std::wstring &strPath)
 {
+    if (::PathIsRelativeW(strPath.c_str()))
+        return false;
     DWORD dwAttr = ::GetFileAttributesW(strPath.c_str());
     if (dwAttr != INVALID_FILE_ATTRIBUTES)
         return (dwAttr & FILE_ATTRIBUTE_DIRECTORY) != 0;

@@ -38,6 +38,6 @@ RECT ParseWindowPos(const std::wstring &strText);
 std::wstring FormatWindowPos(const RECT &rc);
 // The text stored for the log directory: empty when it is the temporary directory.
 std::wstring ErrorLogPathToStore(const std::wstring &strPath, const std::wstring &strTempDir);
-// The log directory to use for a stored value: the temporary directory for an empty value or one
-// that cannot be made to exist (missing levels are created).
+// The log directory to use for a stored value: the temporary directory for an empty value, a
+// relative path, or one that cannot be made to exist (missing levels are created).
 std::wstring ResolveErrorLogDirectory(const std::wstring &strStored);

@@ -80,7 +80,7 @@ TEST(Settings, Rules)
         {L"1,2,3,4,5", {1, 2, 3, 4}},
     };
     for (const auto &c : posCases)
-        EXPECT_TRUE(SameRect(ParseWindowPos(c.pszIn), c.rc)) << FormatWindowPos(ParseWindowPos(c.pszIn)).size();
+        EXPECT_EQ(FormatWindowPos(ParseWindowPos(c.pszIn)), FormatWindowPos(c.rc));
     EXPECT_EQ(FormatWindowPos({-8, 0, 1928, 1048}), L"-8,0,1928,1048");
 
     struct {
@@ -189,7 +189,7 @@ TEST_F(SettingsFile, EveryValueSurvivesASaveAndALoad)
           L"NoExpandOnSearch=1\r\n", L"SkipSystemDir=0\r\n", L"SkipHiddenDir=1\r\n", L"ProtectAttrOfExist=0\r\n",
           L"[CopyFile]\r\n", L"NoExpandOnCopy=1\r\n", L"NotCopyFile=0\r\n", L"FileSortOrder=131073\r\n",
           L"FileOverWriteMode=3\r\n", L"BreakOnDiskFull=1\r\n", L"[ErrorLog]\r\n", L"UseErrorLog=1\r\n"})
-        EXPECT_NE(strText.find(pszLine), std::wstring::npos) << FileText(m_strIni).size();
+        EXPECT_NE(strText.find(pszLine), std::wstring::npos);
     EXPECT_NE(strText.find(L"ErrorLogFilePath=" + strLog + L"\r\n"), std::wstring::npos);
 }
 
@@ -201,7 +201,7 @@ TEST_F(SettingsFile, TheTemporaryDirectoryIsSavedAsEmpty)
         CMainWindowSettings m;
         Fill(o, m, strTempForm.empty() ? m_strTemp : strTempForm);
         SaveSettings(m_strIni, nullptr, o, m);
-        EXPECT_NE(FileText(m_strIni).find(L"ErrorLogFilePath=\r\n"), std::wstring::npos) << strTempForm.size();
+        EXPECT_NE(FileText(m_strIni).find(L"ErrorLogFilePath=\r\n"), std::wstring::npos);
         LoadSettings(m_strIni, o, m);
         EXPECT_EQ(o.ErrorLogFilePath, m_strTemp);
     }
@@ -240,7 +240,13 @@ TEST_F(SettingsFile, HandWrittenValuesAreNormalisedAndNothingElseIsLost)
 TEST_F(SettingsFile, ALogDirectoryThatCannotExistBecomesTheTemporaryDirectory)
 {
     ASSERT_TRUE(m_dir.WriteFile(L"afile", "x"));
-    for (const std::wstring &strBad : {m_dir / L"afile", m_dir / L"afile\\below", std::wstring(L"relative\\dir")}) {
+    ASSERT_TRUE(m_dir.MakeDir(L"rel"));
+    // A relative name that exists in the current directory is still refused.
+    wchar_t szOldDir[MAX_PATH * 2];
+    ASSERT_GT(::GetCurrentDirectoryW(MAX_PATH * 2, szOldDir), 0u);
+    ASSERT_TRUE(::SetCurrentDirectoryW(m_dir.Path().c_str()));
+    for (const std::wstring &strBad : {m_dir / L"afile", m_dir / L"afile\\below" + std::wstring(1500, L'x'),
+                                       std::wstring(L"rel"), std::wstring(L"relative\\dir")}) {
         OptionSet o;
         CMainWindowSettings m;
         Fill(o, m, strBad);
@@ -250,6 +256,8 @@ TEST_F(SettingsFile, ALogDirectoryThatCannotExistBecomesTheTemporaryDirectory)
         EXPECT_EQ(o.ErrorLogFilePath, m_strTemp);
         EXPECT_EQ(o.UseErrorLog, 1); // the other values stay
     }
+    EXPECT_FALSE(IsDirectory(m_dir / L"relative"));
+    ::SetCurrentDirectoryW(szOldDir);
 }
 
 TEST_F(SettingsFile, UnknownKeysOfOurSectionsAreDroppedOtherSectionsSurvive)
@@ -261,7 +269,7 @@ TEST_F(SettingsFile, UnknownKeysOfOurSectionsAreDroppedOtherSectionsSurvive)
     SaveSettings(m_strIni, nullptr, o, m);
     std::wstring strText = FileText(m_strIni);
     for (const wchar_t *pszGone : {L"Mine=", L"Extra=", L"Old=", L"More="})
-        EXPECT_EQ(strText.find(pszGone), std::wstring::npos) << strText.size();
+        EXPECT_EQ(strText.find(pszGone), std::wstring::npos);
     EXPECT_EQ(ReadIniString(L"User", L"Note", L"", m_strIni), L"keep this");
     EXPECT_EQ(ReadIniInt(L"CopyFile", L"NotCopyFile", -1, m_strIni), 1);
 }
