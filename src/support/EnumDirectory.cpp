@@ -1,0 +1,96 @@
+#include "support/EnumDirectory.h"
+#include "framework/Handles.h"
+#include "support/Path.h"
+#include "support/Pump.h"
+#include "support/TokenList.h"
+
+#include <unordered_set>
+
+namespace {
+
+bool IsDotEntry(const wchar_t *pszName)
+{
+    return pszName[0] == L'.' && (pszName[1] == L'\0' || (pszName[1] == L'.' && pszName[2] == L'\0'));
+}
+
+void AddRecord(CFindDataList &list, const WIN32_FIND_DATAW &fd)
+{
+    list.push_back(fd);
+}
+
+void AddRecord(CNameList &list, const WIN32_FIND_DATAW &fd)
+{
+    list.emplace_back(fd.cFileName);
+}
+
+template <class List>
+int EnumInto(const std::wstring &strDir, const std::wstring &strPatterns, List &listOut, DWORD dwFlags, bool bPump)
+{
+    dwFlags = NormalizeEnumFlags(dwFlags);
+    const bool bDirsOnly = (dwFlags & ENUM_DIRSONLY) != 0;
+    TokenList patterns;
+    const int nPatterns = patterns.Split(strPatterns, (dwFlags & ENUM_SEP_BAR) ? L'|' : L';', false);
+    FreePtrList(listOut);
+
+    List listDirs, listFiles;
+    std::unordered_set<std::wstring> setListed; // case-sensitive: a name matched twice is listed once
+    for (int pass = (dwFlags & ENUM_DIRPASS) ? -1 : 0; pass < nPatterns; ++pass) {
+        const std::wstring strPattern = pass < 0 ? std::wstring(L"*.*") : patterns.GetString(pass);
+        if (strPattern.empty())
+            continue; // it would find strDir itself, listed as its own sub-directory
+        if (bPump)
+            PumpMessages();
+        WIN32_FIND_DATAW fd;
+        CFindHandle hFind(::FindFirstFileW(JoinPath(strDir, strPattern).c_str(), &fd));
+        if (!hFind)
+            continue;
+        do {
+            if (bPump)
+                PumpMessages();
+            List *pList;
+            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                if (IsDotEntry(fd.cFileName) || (pass >= 0 && !bDirsOnly))
+                    continue;
+                pList = &listDirs;
+            } else {
+                if (pass < 0 || bDirsOnly)
+                    continue;
+                pList = &listFiles;
+            }
+            if (setListed.insert(fd.cFileName).second)
+                AddRecord(*pList, fd);
+        } while (::FindNextFileW(hFind, &fd));
+    }
+
+    if (dwFlags & (ENUM_DIRPASS | ENUM_DIRSONLY))
+        listOut = std::move(listDirs);
+    listOut.insert(listOut.end(), std::make_move_iterator(listFiles.begin()), std::make_move_iterator(listFiles.end()));
+    return static_cast<int>(listOut.size());
+}
+
+} // namespace
+
+DWORD NormalizeEnumFlags(DWORD dwFlags)
+{
+    if ((dwFlags & ENUM_NAMES) && (dwFlags & ENUM_FINDDATA))
+        dwFlags &= ~static_cast<DWORD>(ENUM_FINDDATA);
+    else if (!(dwFlags & (ENUM_NAMES | ENUM_FINDDATA)))
+        dwFlags |= ENUM_NAMES;
+    if ((dwFlags & ENUM_SEP_BAR) && (dwFlags & ENUM_SEP_SEMICOLON))
+        dwFlags &= ~static_cast<DWORD>(ENUM_SEP_SEMICOLON);
+    else if (!(dwFlags & (ENUM_SEP_BAR | ENUM_SEP_SEMICOLON)))
+        dwFlags |= ENUM_SEP_BAR;
+    return dwFlags;
+}
+
+int EnumDirectory(const std::wstring &strDir, const std::wstring &strPatterns, CFindDataList &listOut, DWORD dwFlags,
+                  bool bPump)
+{
+    return EnumInto(strDir, strPatterns, listOut, dwFlags, bPump);
+}
+
+int EnumDirectory(const std::wstring &strDir, const std::wstring &strPatterns, CNameList &listOut, DWORD dwFlags,
+                  bool bPump)
+{
+    return EnumInto(strDir, strPatterns, listOut, dwFlags, bPump);
+}

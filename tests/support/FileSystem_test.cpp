@@ -1,0 +1,170 @@
+#include "support/DllVersion.h"
+#include "support/FileSystem.h"
+#include "support/SystemError.h"
+
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+bool IsDirectory(const std::wstring &strPath)
+{
+    const DWORD dw = ::GetFileAttributesW(strPath.c_str());
+    return dw != INVALID_FILE_ATTRIBUTES && (dw & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// A drive letter nothing is mounted on.
+std::wstring UnusedDrive()
+{
+    for (wchar_t ch = L'P'; ch >= L'D'; --ch) {
+        std::wstring root = std::wstring(1, ch) + L":\\";
+        if (::GetDriveTypeW(root.c_str()) == DRIVE_NO_ROOT_DIR)
+            return root;
+    }
+    return std::wstring();
+}
+
+TEST(CreateDirectoryPath, CreatesEveryMissingLevelThenAccepts)
+{
+    CTempDir dir;
+    const std::wstring path = dir / L"x\\y\\";
+    EXPECT_EQ(CreateDirectoryPath(path, false), CDP_MISSING);
+    EXPECT_FALSE(IsDirectory(dir / L"x")); // checking creates nothing
+    EXPECT_EQ(CreateDirectoryPath(path, true), CDP_CREATED);
+    EXPECT_TRUE(IsDirectory(dir / L"x\\y"));
+    EXPECT_EQ(CreateDirectoryPath(path, true), CDP_EXISTS);
+    EXPECT_EQ(CreateDirectoryPath(dir / L"x\\y", false), CDP_EXISTS);
+    // One new level below existing ones; doubled separators add no level.
+    EXPECT_EQ(CreateDirectoryPath(dir / L"x\\\\y\\z", true), CDP_CREATED);
+    EXPECT_TRUE(IsDirectory(dir / L"x\\y\\z"));
+    EXPECT_EQ(CreateDirectoryPath(dir.Path().substr(0, 3), false), CDP_EXISTS); // the drive root
+}
+
+TEST(CreateDirectoryPath, AFileInTheWayIsRefused)
+{
+    CTempDir dir;
+    ASSERT_TRUE(dir.WriteFile(L"x\\y", "file"));
+    EXPECT_EQ(CreateDirectoryPath(dir / L"x\\y\\", true), CDP_NOT_DIR);
+    EXPECT_EQ(::GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
+    EXPECT_EQ(CreateDirectoryPath(dir / L"x\\y", false), CDP_NOT_DIR);
+    // A file as a middle level.
+    EXPECT_EQ(CreateDirectoryPath(dir / L"x\\y\\z\\w", true), CDP_NOT_DIR);
+    EXPECT_EQ(::GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
+    EXPECT_EQ(CreateDirectoryPath(dir / L"x\\y\\z\\w", false), CDP_MISSING);
+}
+
+TEST(CreateDirectoryPath, FailuresKeepTheSystemsReason)
+{
+    const std::wstring drive = UnusedDrive();
+    ASSERT_FALSE(drive.empty());
+    EXPECT_EQ(CreateDirectoryPath(drive + L"a\\b", true), CDP_FAILED);
+    EXPECT_NE(::GetLastError(), 0u);
+    EXPECT_EQ(CreateDirectoryPath(drive + L"a\\b", false), CDP_MISSING);
+    EXPECT_EQ(CreateDirectoryPath(L"", true), CDP_FAILED);
+    EXPECT_EQ(CreateDirectoryPath(L"", false), CDP_MISSING);
+    // A share that cannot be reached is never created.
+    EXPECT_EQ(CreateDirectoryPath(L"\\\\plx-no-such-server\\share\\a", true), CDP_FAILED);
+}
+
+TEST(CreateDirectoryPath, ARootedPathStaysOnTheCurrentDrive)
+{
+    CTempDir dir;
+    ASSERT_EQ(dir.Path()[1], L':');
+    wchar_t szOld[MAX_PATH];
+    ::GetCurrentDirectoryW(MAX_PATH, szOld);
+    ASSERT_TRUE(::SetCurrentDirectoryW((dir / L"").c_str()));
+    // From a directory below the root: the leading backslash must not make the path relative.
+    ASSERT_TRUE(dir.MakeDir(L"cwd"));
+    ASSERT_TRUE(::SetCurrentDirectoryW((dir / L"cwd").c_str()));
+    const std::wstring rooted = dir.Path().substr(2) + L"\\r1\\r2";
+    EXPECT_EQ(CreateDirectoryPath(rooted, true), CDP_CREATED);
+    EXPECT_EQ(CreateDirectoryPath(L"\\", false), CDP_EXISTS);
+    ::SetCurrentDirectoryW(szOld);
+    EXPECT_TRUE(IsDirectory(dir / L"r1\\r2"));
+    const std::wstring first = rooted.substr(1, rooted.find(L'\\', 1) - 1);
+    EXPECT_FALSE(IsDirectory(dir / (L"cwd\\" + first))) << first;
+}
+
+TEST(FindFileEntry, FilesOnly)
+{
+    CTempDir dir;
+    ASSERT_TRUE(dir.WriteFile(L"a.txt", "12345"));
+    ASSERT_TRUE(dir.MakeDir(L"sub"));
+    WIN32_FIND_DATAW fd = {};
+    EXPECT_TRUE(FindFileEntry(dir / L"a.txt", &fd));
+    EXPECT_STREQ(fd.cFileName, L"a.txt");
+    EXPECT_EQ(fd.nFileSizeLow, 5u);
+    EXPECT_TRUE(FindFileEntry(dir / L"A.TXT"));
+
+    WIN32_FIND_DATAW untouched = {};
+    untouched.nFileSizeLow = 77;
+    EXPECT_FALSE(FindFileEntry(dir / L"sub", &untouched));
+    EXPECT_FALSE(FindFileEntry(dir / L"none.txt", &untouched));
+    EXPECT_FALSE(FindFileEntry(dir / L"*.txt", &untouched)); // a pattern names no file
+    EXPECT_FALSE(FindFileEntry(dir / L"a.tx?"));
+    EXPECT_EQ(untouched.nFileSizeLow, 77u);
+}
+
+TEST(GetSpecialDirectory, AsTheSystemGivesThem)
+{
+    wchar_t sz[MAX_PATH];
+    ::GetCurrentDirectoryW(MAX_PATH, sz);
+    EXPECT_EQ(GetSpecialDirectory(SPECIAL_DIR_CURRENT), sz);
+    EXPECT_EQ(GetSpecialDirectory(42), sz);
+    ::GetTempPathW(MAX_PATH, sz);
+    EXPECT_EQ(GetSpecialDirectory(SPECIAL_DIR_TEMP), sz);
+    EXPECT_EQ(GetSpecialDirectory(SPECIAL_DIR_TEMP).back(), L'\\');
+    for (int code : {SPECIAL_DIR_WINDOWS, SPECIAL_DIR_SYSTEM}) {
+        const std::wstring str = GetSpecialDirectory(code);
+        ASSERT_FALSE(str.empty());
+        EXPECT_NE(str.back(), L'\\');
+        EXPECT_TRUE(IsDirectory(str)) << str;
+    }
+    ::GetSystemDirectoryW(sz, MAX_PATH);
+    EXPECT_EQ(GetSpecialDirectory(SPECIAL_DIR_SYSTEM), sz);
+}
+
+TEST(GetSystemErrorText, TheSystemsTextOrUnknown)
+{
+    const std::wstring raw = GetSystemErrorText(ERROR_FILE_NOT_FOUND, false);
+    ASSERT_NE(raw, L"Unknown");
+    ASSERT_NE(raw.find(L"\r\n"), std::wstring::npos);
+    std::wstring expected = raw;
+    for (size_t pos; (pos = expected.find(L"\r\n")) != std::wstring::npos;)
+        expected.erase(pos, 2);
+    const std::wstring stripped = GetSystemErrorText(ERROR_FILE_NOT_FOUND, true);
+    EXPECT_EQ(stripped, expected);
+    EXPECT_FALSE(stripped.empty());
+    EXPECT_EQ(GetSystemErrorText(0x2000FFFF, true), L"Unknown");
+    EXPECT_EQ(GetSystemErrorText(0x2000FFFF, false), L"Unknown");
+}
+
+TEST(GetDllVersion, LevelsCopyMoreFields)
+{
+    DLLVERSIONINFO full = {};
+    ASSERT_TRUE(GetDllVersion(L"COMCTL32.DLL", 4, &full));
+    EXPECT_GE(full.dwMajorVersion, 5u);
+    EXPECT_EQ(full.cbSize, 0u); // the caller's size field is not the DLL's business
+
+    const DWORD kMark = 0xABCD;
+    for (int level = 0; level <= 5; ++level) {
+        DLLVERSIONINFO info = {kMark, kMark, kMark, kMark, kMark};
+        ASSERT_TRUE(GetDllVersion(L"comctl32.dll", level, &info)) << level;
+        const bool bAll = level >= 1 && level <= 4;
+        EXPECT_EQ(info.dwMajorVersion, bAll ? full.dwMajorVersion : kMark) << level;
+        EXPECT_EQ(info.dwMinorVersion, bAll && level >= 2 ? full.dwMinorVersion : kMark) << level;
+        EXPECT_EQ(info.dwBuildNumber, bAll && level >= 3 ? full.dwBuildNumber : kMark) << level;
+        EXPECT_EQ(info.dwPlatformID, bAll && level >= 4 ? full.dwPlatformID : kMark) << level;
+    }
+    DLLVERSIONINFO info = {};
+    EXPECT_FALSE(GetDllVersion(L"kernel32.dll", 4, &info)); // no DllGetVersion
+    EXPECT_FALSE(GetDllVersion(L"plx-no-such.dll", 4, &info));
+
+    const bool b470 = full.dwMajorVersion > 4 || (full.dwMajorVersion == 4 && full.dwMinorVersion >= 70);
+    const bool b471 = full.dwMajorVersion > 4 || (full.dwMajorVersion == 4 && full.dwMinorVersion >= 71);
+    EXPECT_EQ(IsComCtl470OrLater(), b470);
+    EXPECT_EQ(IsComCtl471OrLater(), b471);
+}
+
+} // namespace

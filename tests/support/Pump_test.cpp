@@ -1,0 +1,41 @@
+#include "support/Pump.h"
+
+#include "MessageWindow.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+bool QueueIsEmpty()
+{
+    MSG msg;
+    return !::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
+}
+
+TEST(PumpMessages, DispatchesEverythingWaitingAndReturns)
+{
+    CMessageWindow wnd;
+    ASSERT_NE(wnd.GetHwnd(), nullptr);
+    EXPECT_EQ(PumpMessages(), 0); // an empty queue: returns at once
+    wnd.Post(3);
+    ::PostThreadMessageW(::GetCurrentThreadId(), WM_QUIT, 0, 0);
+    EXPECT_EQ(PumpMessages(), 0);
+    EXPECT_EQ(wnd.m_nReceived, 3);
+    EXPECT_TRUE(QueueIsEmpty()); // WM_QUIT went too, like any other message
+}
+
+TEST(PumpMessages, MessagesPostedWhileDispatchingAreDrainedToo)
+{
+    int nChain = 0;
+    CMessageWindow *pWnd = nullptr;
+    CMessageWindow wnd([&] {
+        if (++nChain < 5)
+            pWnd->Post();
+    });
+    pWnd = &wnd;
+    wnd.Post();
+    PumpMessages();
+    EXPECT_EQ(wnd.m_nReceived, 5);
+}
+
+} // namespace
