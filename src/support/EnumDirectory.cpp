@@ -39,14 +39,14 @@ int EnumInto(const std::wstring &strDir, const std::wstring &strPatterns, List &
         if (strPattern.empty())
             continue; // it would find strDir itself, listed as its own sub-directory
         if (bPump)
-            PumpMessages();
+            PumpMessagesIfDue();
         WIN32_FIND_DATAW fd;
         CFindHandle hFind(::FindFirstFileW(JoinPath(strDir, strPattern).c_str(), &fd));
         if (!hFind)
             continue;
         do {
             if (bPump)
-                PumpMessages();
+                PumpMessagesIfDue();
             List *pList;
             if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
                 if (IsDotEntry(fd.cFileName) || (pass >= 0 && !bDirsOnly))

@@ -23,7 +23,8 @@ DWORD NormalizeEnumFlags(DWORD dwFlags);
 
 // Lists the entries of strDir matching any of the patterns ("*.txt|*.doc", separator by the flags)
 // into listOut (emptied first), each name once, never "." or "..". Directories come before files.
-// The list's type decides the record form. bPump keeps windows alive before every entry.
+// The list's type decides the record form. With bPump the queue is offered to PumpMessagesIfDue
+// before every entry.
 // Returns the number of records.
 int EnumDirectory(const std::wstring &strDir, const std::wstring &strPatterns, CFindDataList &listOut, DWORD dwFlags,
                   bool bPump);

@@ -1,6 +1,10 @@
 #include "support/Pump.h"
 
-#include <windows.h>
+namespace {
+
+thread_local ULONGLONG t_ullLastDrained = 0;
+
+} // namespace
 
 int PumpMessages()
 {
@@ -9,5 +13,13 @@ int PumpMessages()
         ::TranslateMessage(&msg);
         ::DispatchMessageW(&msg);
     }
+    t_ullLastDrained = ::GetTickCount64();
     return 0;
+}
+
+int PumpMessagesIfDue()
+{
+    if (::GetTickCount64() - t_ullLastDrained < PUMP_DUE_MS)
+        return 0;
+    return PumpMessages();
 }

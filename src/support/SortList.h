@@ -23,14 +23,14 @@ DWORD NormalizeSortMode(DWORD dwMode);
 int FindDataCompare(const WIN32_FIND_DATAW &a, const WIN32_FIND_DATAW &b, DWORD dwMode);
 int FindDataCompare(const std::wstring &a, const std::wstring &b, DWORD dwMode);
 
-// FindDataCompare with its mode, keeping windows alive at every comparison when asked to.
+// FindDataCompare with its mode; with bPump every comparison offers the queue to PumpMessagesIfDue.
 class CFindDataCompare {
 public:
     CFindDataCompare(DWORD dwMode, bool bPump) : m_dwMode(NormalizeSortMode(dwMode)), m_bPump(bPump) {}
     template <class Record> int operator()(const Record &a, const Record &b) const
     {
         if (m_bPump)
-            PumpMessages();
+            PumpMessagesIfDue();
         return FindDataCompare(a, b, m_dwMode);
     }
 
@@ -41,7 +41,8 @@ private:
 
 // Sorts any list (vector, list, deque) with compare(a, b) returning <0, 0, >0. The records leave
 // the list while they are sorted, so a message dispatched meanwhile sees a shorter list, never a
-// half-moved record. bPump keeps windows alive for every record taken out and put back. Equal
+// half-moved record. With bPump every record taken out and put back offers the queue to
+// PumpMessagesIfDue. Equal
 // records may change their order.
 template <class List, class Compare> void SortFileList(List &list, Compare compare, bool bPump)
 {
@@ -53,13 +54,13 @@ template <class List, class Compare> void SortFileList(List &list, Compare compa
     order.reserve(listTaken.size());
     for (auto &record : listTaken) {
         if (bPump)
-            PumpMessages();
+            PumpMessagesIfDue();
         order.push_back(&record);
     }
     std::sort(order.begin(), order.end(), [&compare](const auto *a, const auto *b) { return compare(*a, *b) < 0; });
     for (auto *pRecord : order) {
         if (bPump)
-            PumpMessages();
+            PumpMessagesIfDue();
         list.push_back(std::move(*pRecord));
     }
 }

@@ -112,6 +112,7 @@ TEST_F(EnumDirectoryTest, PumpsWhileListing)
     CMessageWindow wnd;
     ASSERT_NE(wnd.GetHwnd(), nullptr);
     CFindDataList list;
+    WaitUntilPumpIsDue();
     wnd.Post();
     EnumDirectory(m_dir.Path(), L"*", list, ENUM_FINDDATA, false);
     EXPECT_EQ(wnd.m_nReceived, 0);

@@ -1,5 +1,7 @@
 // A hidden message-only window that runs a function for every message posted to it.
 #pragma once
+#include "support/Pump.h"
+
 #include <windows.h>
 
 #include <functional>
@@ -47,3 +49,12 @@ private:
     std::function<void()> m_fnOnProbe;
     HWND m_hWnd = nullptr;
 };
+
+// Drains the queue, then lets PUMP_DUE_MS pass, so that the next PumpMessagesIfDue drains again.
+inline void WaitUntilPumpIsDue()
+{
+    PumpMessages();
+    const ULONGLONG ullStart = ::GetTickCount64();
+    while (::GetTickCount64() - ullStart <= PUMP_DUE_MS)
+        ::Sleep(1);
+}

@@ -38,4 +38,22 @@ TEST(PumpMessages, MessagesPostedWhileDispatchingAreDrainedToo)
     EXPECT_EQ(wnd.m_nReceived, 5);
 }
 
+TEST(PumpMessagesIfDue, DrainsOnlyWhenTheQueueWaitedLongEnough)
+{
+    CMessageWindow wnd;
+    ASSERT_NE(wnd.GetHwnd(), nullptr);
+    PumpMessages();
+    const ULONGLONG ullDrained = ::GetTickCount64();
+    wnd.Post();
+    PumpMessagesIfDue();
+    if (::GetTickCount64() - ullDrained < PUMP_DUE_MS) { // this thread was not held up meanwhile
+        EXPECT_EQ(wnd.m_nReceived, 0);
+    }
+    while (::GetTickCount64() - ullDrained <= PUMP_DUE_MS)
+        ::Sleep(1);
+    EXPECT_EQ(PumpMessagesIfDue(), 0);
+    EXPECT_EQ(wnd.m_nReceived, 1);
+    EXPECT_TRUE(QueueIsEmpty());
+}
+
 } // namespace

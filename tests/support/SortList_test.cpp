@@ -128,32 +128,40 @@ TEST(SortFileList, MessagesDuringTheSortNeverSeeHalfMovedRecords)
     for (int n = 0; n < 50; ++n)
         list.push_back(std::make_unique<int>((n * 37) % 50));
     bool bAllValid = true;
-    size_t nSeenSizes = 0;
+    std::vector<size_t> listSeenSizes;
     CMessageWindow wnd([&] {
         for (const auto &p : list)
             bAllValid = bAllValid && p != nullptr;
-        nSeenSizes += list.size();
+        listSeenSizes.push_back(list.size());
     });
     ASSERT_NE(wnd.GetHwnd(), nullptr);
     int nCompares = 0;
     auto compare = [&](const std::unique_ptr<int> &a, const std::unique_ptr<int> &b) {
-        if (++nCompares % 10 == 0)
-            wnd.Post(); // something arrives now and then while sorting
+        if (++nCompares == 1) { // something arrives while sorting, and waits long enough
+            wnd.Post();
+            const ULONGLONG ullStart = ::GetTickCount64();
+            while (::GetTickCount64() - ullStart <= PUMP_DUE_MS)
+                ::Sleep(1);
+        }
         return *a - *b;
     };
+    WaitUntilPumpIsDue();
     wnd.Post();
     SortFileList(list, compare, true);
-    EXPECT_GE(wnd.m_nReceived, 2);
+    ASSERT_EQ(listSeenSizes.size(), 2u);
+    EXPECT_EQ(listSeenSizes[0], 0u);  // taking the records out: the list is already empty
+    EXPECT_LT(listSeenSizes[1], 50u); // putting them back: only whole records so far
     EXPECT_TRUE(bAllValid);
     ASSERT_EQ(list.size(), 50u);
     for (int n = 0; n < 50; ++n)
         EXPECT_EQ(*list[static_cast<size_t>(n)], n);
 
     // Without the pump flag the messages wait.
-    const int nBefore = wnd.m_nReceived;
+    WaitUntilPumpIsDue();
     wnd.Post();
+    nCompares = 1;
     SortFileList(list, compare, false);
-    EXPECT_EQ(wnd.m_nReceived, nBefore);
+    EXPECT_EQ(listSeenSizes.size(), 2u);
     PumpMessages();
 }
 
@@ -161,6 +169,7 @@ TEST(SortFindList, ComparisonsPumpWithTheFlag)
 {
     CMessageWindow wnd;
     CNameList names = {L"b", L"a"};
+    WaitUntilPumpIsDue();
     wnd.Post();
     SortFindList(names, SORT_NAMES | SORT_BY_NAME, false);
     EXPECT_EQ(wnd.m_nReceived, 0);
