@@ -39,11 +39,10 @@ private:
     bool m_bPump;
 };
 
-// Sorts any list (vector, list, deque) with compare(a, b) returning <0, 0, >0. The records leave
-// the list while they are sorted, so a message dispatched meanwhile sees a shorter list, never a
-// half-moved record. With bPump every record taken out and put back offers the queue to
-// PumpMessagesIfDue. Equal
-// records may change their order.
+// Sorts any list (vector, list, deque) with compare(a, b) returning <0, 0, >0; equal records may
+// change their order. The records leave the list while they are sorted, so a message dispatched
+// meanwhile sees a shorter list, never a half-moved record. With bPump every record taken out and
+// put back offers the queue to PumpMessagesIfDue.
 template <class List, class Compare> void SortFileList(List &list, Compare compare, bool bPump)
 {
     if (list.size() < 2)

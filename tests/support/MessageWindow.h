@@ -50,10 +50,11 @@ private:
     HWND m_hWnd = nullptr;
 };
 
-// Drains the queue, then lets PUMP_DUE_MS pass, so that the next PumpMessagesIfDue drains again.
-inline void WaitUntilPumpIsDue()
+// Drains the queue (or not), then lets PUMP_DUE_MS pass, so that the next PumpMessagesIfDue drains.
+inline void WaitUntilPumpIsDue(bool bDrainFirst = true)
 {
-    PumpMessages();
+    if (bDrainFirst)
+        PumpMessages();
     const ULONGLONG ullStart = ::GetTickCount64();
     while (::GetTickCount64() - ullStart <= PUMP_DUE_MS)
         ::Sleep(1);

@@ -24,20 +24,6 @@ TEST(PumpMessages, DispatchesEverythingWaitingAndReturns)
     EXPECT_TRUE(QueueIsEmpty()); // WM_QUIT went too, like any other message
 }
 
-TEST(PumpMessages, MessagesPostedWhileDispatchingAreDrainedToo)
-{
-    int nChain = 0;
-    CMessageWindow *pWnd = nullptr;
-    CMessageWindow wnd([&] {
-        if (++nChain < 5)
-            pWnd->Post();
-    });
-    pWnd = &wnd;
-    wnd.Post();
-    PumpMessages();
-    EXPECT_EQ(wnd.m_nReceived, 5);
-}
-
 TEST(PumpMessagesIfDue, DrainsOnlyWhenTheQueueWaitedLongEnough)
 {
     CMessageWindow wnd;
