@@ -22,7 +22,10 @@ struct CPickerSeen {
 // Finds the picker owned by hOwner while it runs, records it, then answers it with idAnswer.
 class CPickerDriver {
 public:
-    CPickerDriver(HWND hOwner, int idAnswer) : m_hOwner(hOwner), m_idAnswer(idAnswer)
+    // With strAwaited the picker is answered once that folder shows selected (or after a few seconds);
+    // the picker may select it some ticks after it appears.
+    CPickerDriver(HWND hOwner, int idAnswer, std::wstring strAwaited = L"")
+        : m_hOwner(hOwner), m_idAnswer(idAnswer), m_strAwaited(std::move(strAwaited))
     {
         s_pThis = this;
         m_idTimer = ::SetTimer(nullptr, 0, 30, &CPickerDriver::OnTimer);
@@ -72,12 +75,15 @@ private:
         // Let the picker finish its initialisation callback before looking.
         if (++m_nTicksSeen < 3)
             return;
+        m_seen = CPickerSeen();
         m_seen.bFound = true;
         wchar_t sz[512] = L"";
         ::GetWindowTextW(hPicker, sz, 512);
         m_seen.strCaption = sz;
         ::GetWindowRect(hPicker, &m_seen.rc);
         ::EnumChildWindows(hPicker, &CPickerDriver::CollectChild, reinterpret_cast<LPARAM>(&m_seen));
+        if (!m_strAwaited.empty() && m_seen.strSelected != m_strAwaited && m_nTicksSeen < 100)
+            return;
         m_bAnswered = true;
         ::PostMessageW(hPicker, WM_COMMAND, MAKEWPARAM(m_idAnswer, BN_CLICKED), 0);
     }
@@ -85,6 +91,7 @@ private:
     static CPickerDriver *s_pThis;
     HWND m_hOwner;
     int m_idAnswer;
+    std::wstring m_strAwaited;
     UINT_PTR m_idTimer = 0;
     int m_nTicksSeen = 0;
     bool m_bAnswered = false;
@@ -117,7 +124,7 @@ TEST(FolderPicker, OpensCentredWithCaptionPromptAndSelectionAndReturnsTheChosenF
     COwnerWindow owner;
     ASSERT_TRUE(::IsWindow(owner.Get()));
 
-    CPickerDriver driver(owner.Get(), IDOK);
+    CPickerDriver driver(owner.Get(), IDOK, L"sub");
     CFolderDialog dlg(owner.Get());
     dlg.m_strCaption = L"複写先ﾃﾞｨﾚｸﾄﾘの選択";
     int nResult = dlg.Browse(L"複写先ﾃﾞｨﾚｸﾄﾘを選択してください。", (dir / L"選択\\sub").c_str());
@@ -143,7 +150,7 @@ TEST(FolderPicker, CancelKeepsThePathAndAnEmptyCaptionKeepsThePlatformsOwn)
     CTempDir dir;
     COwnerWindow owner;
     ASSERT_TRUE(::IsWindow(owner.Get()));
-    CPickerDriver driver(owner.Get(), IDCANCEL);
+    CPickerDriver driver(owner.Get(), IDCANCEL, LastComponent(dir.Path()));
     CFolderDialog dlg(owner.Get(), L"C:\\before");
     EXPECT_EQ(dlg.Browse(nullptr, dir.Path().c_str()), FOLDER_CANCELLED);
     ASSERT_TRUE(driver.m_seen.bFound);
@@ -182,7 +189,7 @@ TEST(FolderPicker, OnlyAPathThatFitsTheLimitIsPreselected)
 
         COwnerWindow owner;
         ASSERT_TRUE(::IsWindow(owner.Get()));
-        CPickerDriver driver(owner.Get(), IDCANCEL);
+        CPickerDriver driver(owner.Get(), IDCANCEL, nLength == 259u ? LastComponent(strPath) : L"");
         CFolderDialog dlg(owner.Get());
         EXPECT_EQ(dlg.Browse(nullptr, strPath.c_str()), FOLDER_CANCELLED);
         ASSERT_TRUE(driver.m_seen.bFound);
