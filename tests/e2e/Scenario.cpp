@@ -1,0 +1,105 @@
+#include "Scenario.h"
+
+#include "Controls.h"
+#include "Options.h"
+#include "Screenshot.h"
+
+#include <cstdio>
+#include <filesystem>
+
+namespace {
+
+std::wstring FreshTempDir()
+{
+    static int s_nFolders = 0;
+    wchar_t szTemp[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, szTemp);
+    for (;;) {
+        std::wstring strDir = std::wstring(szTemp) + L"pelnix-e2e-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
+                              std::to_wstring(++s_nFolders);
+        if (::CreateDirectoryW(strDir.c_str(), nullptr))
+            return strDir;
+        if (::GetLastError() != ERROR_ALREADY_EXISTS)
+            throw CDriverError(L"cannot create " + strDir + L": " + SystemErrorText(::GetLastError()));
+    }
+}
+
+std::wstring FileName(const std::wstring &strPath)
+{
+    size_t nSlash = strPath.find_last_of(L"\\/");
+    return nSlash == std::wstring::npos ? strPath : strPath.substr(nSlash + 1);
+}
+
+const std::wstring &RequirePelnixPath()
+{
+    const std::wstring &strExe = DriverOptions().strPelnix;
+    if (strExe.empty())
+        throw CDriverError(L"no program to drive: give --pelnix=PATH");
+    return strExe;
+}
+
+} // namespace
+
+CProgramFolder::CProgramFolder(const std::wstring &strExe) : m_strDir(FreshTempDir())
+{
+    m_strExe = m_strDir + L"\\" + FileName(strExe);
+    if (!::CopyFileW(strExe.c_str(), m_strExe.c_str(), TRUE))
+        throw CDriverError(L"cannot copy " + strExe + L" to " + m_strDir + L": " + SystemErrorText(::GetLastError()));
+}
+
+CProgramFolder::~CProgramFolder()
+{
+    std::error_code ec;
+    std::filesystem::remove_all(std::filesystem::path(m_strDir), ec);
+}
+
+void CPelnixScenario::SetUp()
+{
+    m_pFolder = std::make_unique<CProgramFolder>(RequirePelnixPath());
+}
+
+void CPelnixScenario::TearDown()
+{
+    // A program a failed scenario left running must not keep its folder busy.
+    if (m_app.IsRunning()) {
+        ::TerminateProcess(m_app.ProcessHandle(), 1);
+        ::WaitForSingleObject(m_app.ProcessHandle(), WAIT_DEFAULT_MS);
+    }
+    m_pFolder.reset();
+}
+
+HWND CPelnixScenario::StartPelnix()
+{
+    m_app.Start(m_pFolder->Exe());
+    m_hMain = m_app.WaitMainWindow(PELNIX_CAPTION);
+    return m_hMain;
+}
+
+HWND CPelnixScenario::Control(int nId) const
+{
+    return RequireControl(m_hMain, nId);
+}
+
+void CPelnixScenario::Shot(const std::wstring &strName) const
+{
+    m_app.Sync();
+    SaveScreenshot(OutPath(strName + L".bmp"));
+}
+
+int RunScreenshotFlow(const std::wstring &strName)
+{
+    try {
+        CProgramFolder folder(RequirePelnixPath());
+        CProgram app;
+        app.Start(folder.Exe());
+        app.WaitMainWindow(PELNIX_CAPTION);
+        app.Sync();
+        SaveScreenshot(OutPath(strName + L".bmp"));
+        app.PostClose();
+        app.WaitExit();
+        return 0;
+    } catch (const std::exception &e) {
+        fprintf(stderr, "pelnix_driver: %s\n", e.what());
+        return 1;
+    }
+}

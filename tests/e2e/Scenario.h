@@ -1,0 +1,51 @@
+// What every end-to-end scenario of Pelnix.exe shares: a fresh copy of the program in a folder of its
+// own (its settings file is written beside it), started and found the way a person would see it.
+#pragma once
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "Program.h"
+
+constexpr const wchar_t *PELNIX_CAPTION = L"Ostrel:Halvorn";
+
+// A fresh folder holding a copy of the program file; removed with its contents afterwards.
+class CProgramFolder {
+public:
+    explicit CProgramFolder(const std::wstring &strExe);
+    ~CProgramFolder();
+    CProgramFolder(const CProgramFolder &) = delete;
+    CProgramFolder &operator=(const CProgramFolder &) = delete;
+
+    const std::wstring &Dir() const { return m_strDir; }
+    const std::wstring &Exe() const { return m_strExe; }
+    // A path inside the folder ("Pelnix.ini").
+    std::wstring operator/(const std::wstring &strName) const { return m_strDir + L"\\" + strName; }
+
+private:
+    std::wstring m_strDir, m_strExe;
+};
+
+// Base of the scenario fixtures: TEST_F(<Suite derived from CPelnixScenario>, ...).
+class CPelnixScenario : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts the copy and waits for the main window "Ostrel:Halvorn".
+    HWND StartPelnix();
+    // A control of the main window; throws when it is missing.
+    HWND Control(int nId) const;
+    // Saves a screenshot as NAME.bmp in the output folder (the run script turns it into NAME.png).
+    void Shot(const std::wstring &strName) const;
+
+    std::unique_ptr<CProgramFolder> m_pFolder;
+    CProgram m_app;
+    HWND m_hMain = nullptr;
+};
+
+// The screenshot flow of the run script: start, picture of the main window as NAME.bmp, close.
+int RunScreenshotFlow(const std::wstring &strName);
