@@ -12,3 +12,6 @@
 
 // Main window's tool bar: 16 images of 16 x 16, magenta transparent.
 #define IDB_TOOLBAR 131
+
+// Status window animation: 15 frames of 32 x 32, yellow transparent.
+#define IDB_STATUS_ANIM 143
