@@ -15,3 +15,9 @@
 
 // Status window animation: 15 frames of 32 x 32, yellow transparent.
 #define IDB_STATUS_ANIM 143
+
+// Directory tree: node images and drag cursors
+#define IDB_DIRTREE 147
+#define IDC_DRAG_MOVE 138
+#define IDC_DRAG_NODROP 139
+#define IDC_DRAG_COPY 140
