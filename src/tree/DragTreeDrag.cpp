@@ -1,0 +1,201 @@
+// The drag itself: start, pointer moves, Ctrl, release, cursors, and the default drop rules.
+#include "tree/DragTreeCtrl.h"
+
+#include <windowsx.h>
+
+namespace {
+POINT PointFromLParam(LPARAM lParam)
+{
+    return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+}
+} // namespace
+
+LRESULT CDragTreeCtrl::WindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    switch (uMsg) {
+    case WM_MOUSEMOVE:
+        if (m_bDragging)
+            OnDragMouseMove(static_cast<UINT>(wParam), PointFromLParam(lParam));
+        break;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP: EndDrag(static_cast<UINT>(wParam), PointFromLParam(lParam)); break;
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+        if (m_bDragging)
+            OnDragKey(static_cast<UINT>(wParam), uMsg == WM_KEYDOWN);
+        break;
+    case WM_CAPTURECHANGED:
+        // Capture taken away mid-drag (another window, a system dialog): the drag ends without a drop.
+        if (m_bDragging && reinterpret_cast<HWND>(lParam) != m_hWnd) {
+            StopDragImage();
+            m_bDragging = false;
+            SelectDropTarget(nullptr);
+            SetDragCursor(DRAG_CURSOR_NORMAL);
+        }
+        break;
+    default: break;
+    }
+    return CTreeCtrl::WindowProc(uMsg, wParam, lParam);
+}
+
+bool CDragTreeCtrl::OnChildNotify(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT *pResult)
+{
+    if (uMsg != WM_NOTIFY)
+        return CTreeCtrl::OnChildNotify(uMsg, wParam, lParam, pResult);
+    auto *pHdr = reinterpret_cast<NMHDR *>(lParam);
+    if (pHdr->code == TVN_BEGINDRAGW || pHdr->code == TVN_BEGINRDRAGW) {
+        if (OnBeginDrag(*reinterpret_cast<NMTREEVIEWW *>(lParam))) {
+            *pResult = 0;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CDragTreeCtrl::OnBeginDrag(const NMTREEVIEWW &nm)
+{
+    POINT pt = nm.ptDrag;
+    m_hDragItem = HitTest(pt);
+    if (!m_hDragItem) {
+        m_bDragging = false;
+        m_hDropTarget = nullptr;
+        return false;
+    }
+    if (!CanBeginDrag(m_hDragItem))
+        return false;
+    m_bDragging = true;
+    m_hDropTarget = nullptr;
+    m_pDragImage.Attach(CreateDragImage(m_hDragItem));
+    if (!m_pDragImage) {
+        m_bDragging = false;
+        m_hDragItem = nullptr;
+        return false;
+    }
+    m_ptDrag = pt;
+    POINT ptImage = DragImagePoint(pt);
+    ::ImageList_DragShowNolock(TRUE);
+    ::ImageList_BeginDrag(m_pDragImage, 0, 0, 0);
+    ::ImageList_DragMove(ptImage.x, ptImage.y);
+    ::ImageList_DragEnter(m_hWnd, ptImage.x, ptImage.y);
+    ::SetCapture(m_hWnd);
+    return true;
+}
+
+void CDragTreeCtrl::OnDragMouseMove(UINT nKeyFlags, POINT pt)
+{
+    m_ptDrag = pt;
+    POINT ptImage = DragImagePoint(pt);
+    ::ImageList_DragMove(ptImage.x, ptImage.y);
+    HTREEITEM hTarget = nullptr;
+    int nType = DragTest(nKeyFlags, pt, m_hDragItem, hTarget);
+    m_hDropTarget = nType == DRAG_CURSOR_NODROP ? nullptr : hTarget;
+    // The highlight is drawn with the drag image hidden, so that neither leaves traces.
+    ::ImageList_DragLeave(m_hWnd);
+    SelectDropTarget(m_hDropTarget);
+    ::ImageList_DragEnter(m_hWnd, ptImage.x, ptImage.y);
+    SetDragCursor(nType);
+}
+
+void CDragTreeCtrl::OnDragKey(UINT nVirtKey, bool bDown)
+{
+    if (nVirtKey != VK_CONTROL)
+        return;
+    // Only the cursor changes; the target is recomputed at the next move.
+    if (bDown)
+        SetDragCursor(IsInClientArea(m_ptDrag) ? DRAG_CURSOR_COPY : DRAG_CURSOR_NODROP);
+    else
+        SetDragCursor(HitTest(m_ptDrag) ? DRAG_CURSOR_MOVE : DRAG_CURSOR_NODROP);
+}
+
+void CDragTreeCtrl::EndDrag(UINT nKeyFlags, POINT pt)
+{
+    if (!m_bDragging)
+        return;
+    StopDragImage();
+    bool bMove = (nKeyFlags & MK_CONTROL) == 0;
+    HTREEITEM hDrag = m_hDragItem;
+    HTREEITEM hTarget = m_hDropTarget;
+    HTREEITEM hNew = nullptr;
+    if (CanDrop(hDrag, hTarget, pt, bMove)) {
+        hNew = CopySubtree(hDrag, hTarget, bMove, true);
+        if (bMove && hNew)
+            CTreeCtrl::DeleteItem(hDrag);
+    } else {
+        OnDropRefused(hDrag);
+    }
+    m_bDragging = false; // before the capture goes, so that its loss is not taken for a cancel
+    ::ReleaseCapture();
+    SelectDropTarget(nullptr);
+    if (hNew)
+        SelectItem(hNew);
+    SetDragCursor(DRAG_CURSOR_NORMAL);
+}
+
+void CDragTreeCtrl::SetDragCursor(int nType)
+{
+    HCURSOR hCursor = nullptr;
+    switch (nType) {
+    case DRAG_CURSOR_NORMAL:
+        if (!m_hCursorNormal)
+            m_hCursorNormal = ::LoadCursorW(nullptr, IDC_ARROW);
+        hCursor = m_hCursorNormal;
+        break;
+    case DRAG_CURSOR_MOVE: hCursor = m_hCursorMove; break;
+    case DRAG_CURSOR_NODROP: hCursor = m_hCursorNoDrop; break;
+    case DRAG_CURSOR_COPY: hCursor = m_hCursorCopy; break;
+    default: break;
+    }
+    if (hCursor && ::GetCursor() != hCursor)
+        ::SetCursor(hCursor);
+}
+
+void CDragTreeCtrl::SetDragCursors(HCURSOR hMove, HCURSOR hNoDrop, HCURSOR hCopy)
+{
+    m_hCursorMove = hMove;
+    m_hCursorNoDrop = hNoDrop;
+    m_hCursorCopy = hCopy;
+}
+
+int CDragTreeCtrl::DragTest(UINT nKeyFlags, POINT pt, HTREEITEM, HTREEITEM &hTarget)
+{
+    hTarget = HitTest(pt);
+    return DefaultDragType(hTarget != nullptr, IsInClientArea(pt), nKeyFlags);
+}
+
+bool CDragTreeCtrl::CanDrop(HTREEITEM &hDragItem, HTREEITEM &hTarget, POINT pt, bool bMove)
+{
+    if (!hDragItem)
+        return false;
+    if (!hTarget)
+        return IsInClientArea(pt);
+    if (hTarget == hDragItem) {
+        if (bMove)
+            return false;
+        // A copy onto itself lands beside the node.
+        hTarget = GetParentItem(hDragItem);
+        return true;
+    }
+    if (IsInSubtree(hTarget, hDragItem))
+        return false;
+    if (bMove && hTarget == GetParentItem(hDragItem))
+        return false;
+    return true;
+}
+
+POINT CDragTreeCtrl::DragImagePoint(POINT pt) const
+{
+    // The drag image is placed relative to the window's upper-left corner, border included.
+    POINT ptScreen = pt;
+    ::ClientToScreen(m_hWnd, &ptScreen);
+    RECT rcWindow = GetWindowRect();
+    return POINT{ptScreen.x - rcWindow.left, ptScreen.y - rcWindow.top};
+}
+
+void CDragTreeCtrl::StopDragImage()
+{
+    if (!m_pDragImage)
+        return;
+    ::ImageList_DragLeave(m_hWnd);
+    ::ImageList_EndDrag();
+    m_pDragImage.Close();
+}

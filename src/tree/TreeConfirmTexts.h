@@ -1,0 +1,10 @@
+// The questions the directory tree asks before it deletes a node or clears itself.
+#pragma once
+#include <string>
+
+// Caption of every question.
+extern const wchar_t *const kConfirmCaption; // "確認"
+
+std::wstring DeleteNodeQuestion(const std::wstring &strName);
+// bScanning: a fresh scan is about to replace the tree; bNotCopyFile: file information is not kept.
+std::wstring ClearTreeQuestion(bool bScanning, bool bNotCopyFile);
