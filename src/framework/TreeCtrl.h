@@ -82,6 +82,15 @@ public:
     {
         return static_cast<UINT>(SendMessage(TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(h), nMask));
     }
+    bool SetItemState(HTREEITEM h, UINT nState, UINT nMask) const
+    {
+        TVITEMW tvi = {};
+        tvi.mask = TVIF_STATE;
+        tvi.hItem = h;
+        tvi.state = nState;
+        tvi.stateMask = nMask;
+        return SendMessage(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&tvi)) != 0;
+    }
     HTREEITEM GetNextItem(HTREEITEM h, UINT nCode) const
     {
         return reinterpret_cast<HTREEITEM>(SendMessage(TVM_GETNEXTITEM, nCode, reinterpret_cast<LPARAM>(h)));

@@ -6,8 +6,10 @@
 bool CDirTreeCtrl::CanBeginDrag(HTREEITEM hItem)
 {
     const CItemInfo *pRecord = GetItemRecord(hItem);
-    if (pRecord && pRecord->IsKind(ITEM_KIND_ROOT))
+    if (pRecord && pRecord->IsKind(ITEM_KIND_ROOT)) {
+        UiMessageBeep(0);
         return false;
+    }
     // Nothing is selected while a node is dragged.
     SelectItem(nullptr);
     return true;

@@ -109,6 +109,8 @@ private:
     // The drag image's window coordinates for a client point.
     POINT DragImagePoint(POINT pt) const;
     void StopDragImage();
+    // Moves the drop highlight to hTarget (null: none).
+    void ShowDropHighlight(HTREEITEM hTarget);
 
     std::unordered_map<const CItemInfo *, CItemDataList::iterator> m_mapItemData; // record -> place in the list
     POINT m_ptDrag = {}; // where the pointer was last seen during the drag (client coordinates)

@@ -29,7 +29,7 @@ LRESULT CDragTreeCtrl::WindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam)
         if (m_bDragging && reinterpret_cast<HWND>(lParam) != m_hWnd) {
             StopDragImage();
             m_bDragging = false;
-            SelectDropTarget(nullptr);
+            ShowDropHighlight(nullptr);
             SetDragCursor(DRAG_CURSOR_NORMAL);
         }
         break;
@@ -91,7 +91,7 @@ void CDragTreeCtrl::OnDragMouseMove(UINT nKeyFlags, POINT pt)
     m_hDropTarget = nType == DRAG_CURSOR_NODROP ? nullptr : hTarget;
     // The highlight is drawn with the drag image hidden, so that neither leaves traces.
     ::ImageList_DragLeave(m_hWnd);
-    SelectDropTarget(m_hDropTarget);
+    ShowDropHighlight(m_hDropTarget);
     ::ImageList_DragEnter(m_hWnd, ptImage.x, ptImage.y);
     SetDragCursor(nType);
 }
@@ -125,7 +125,7 @@ void CDragTreeCtrl::EndDrag(UINT nKeyFlags, POINT pt)
     }
     m_bDragging = false; // before the capture goes, so that its loss is not taken for a cancel
     ::ReleaseCapture();
-    SelectDropTarget(nullptr);
+    ShowDropHighlight(nullptr);
     if (hNew)
         SelectItem(hNew);
     SetDragCursor(DRAG_CURSOR_NORMAL);
@@ -189,6 +189,16 @@ POINT CDragTreeCtrl::DragImagePoint(POINT pt) const
     ::ClientToScreen(m_hWnd, &ptScreen);
     RECT rcWindow = GetWindowRect();
     return POINT{ptScreen.x - rcWindow.left, ptScreen.y - rcWindow.top};
+}
+
+void CDragTreeCtrl::ShowDropHighlight(HTREEITEM hTarget)
+{
+    HTREEITEM hOld = GetDropHilightItem();
+    SelectDropTarget(hTarget);
+    // Some tree views ignore a null target while no node is selected (as during a drag):
+    // then the mark is taken off the node by hand.
+    if (!hTarget && hOld && (GetItemState(hOld, TVIS_DROPHILITED) & TVIS_DROPHILITED))
+        SetItemState(hOld, 0, TVIS_DROPHILITED);
 }
 
 void CDragTreeCtrl::StopDragImage()

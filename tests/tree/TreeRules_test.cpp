@@ -1,0 +1,78 @@
+#include "tree/DragRules.h"
+#include "tree/NodeImage.h"
+#include "tree/TreeConfirmTexts.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(TreeRules, NodeImageIndex)
+{
+    const DWORD D = FILE_ATTRIBUTE_DIRECTORY, R = FILE_ATTRIBUTE_READONLY, H = FILE_ATTRIBUTE_HIDDEN,
+                S = FILE_ATTRIBUTE_SYSTEM, A = FILE_ATTRIBUTE_ARCHIVE;
+    struct {
+        DWORD dwAttributes;
+        bool bHasFiles, bCopied, bOpen;
+        int nImage;
+    } cases[] = {
+        {D, false, false, false, 0},
+        {D, false, false, true, 1},
+        {D | H, false, false, false, 2},
+        {D | S, false, false, false, 2},
+        {D | H | S, false, false, true, 3},
+        {D | R, false, false, false, 4},
+        {D | R | H | A, false, false, true, 7},
+        {D, true, false, false, 8},
+        {D | S, true, false, true, 11},
+        {D, true, true, false, 16},
+        {D | R, true, true, false, 20},
+        {D | R, true, true, true, 21},
+        {D | R | H, true, true, true, 23},
+        {D, false, true, false, 0}, // a copied mark without file entries shows nothing
+        {0, false, false, false, 0},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(NodeImageIndex(c.dwAttributes, c.bHasFiles, c.bCopied, c.bOpen), c.nImage)
+            << std::hex << c.dwAttributes << " files " << c.bHasFiles << " copied " << c.bCopied << " open " << c.bOpen;
+}
+
+TEST(TreeRules, DragCursorTypes)
+{
+    const UINT C = MK_CONTROL, S = MK_SHIFT;
+    struct {
+        bool bOverNode, bInClient;
+        UINT nKeys;
+        int nDefault, nDirectory;
+    } cases[] = {
+        {true, true, 0, DRAG_CURSOR_MOVE, DRAG_CURSOR_MOVE},
+        {true, true, C, DRAG_CURSOR_COPY, DRAG_CURSOR_COPY},
+        {true, true, S, DRAG_CURSOR_MOVE, DRAG_CURSOR_MOVE},
+        {true, true, C | S, DRAG_CURSOR_MOVE, DRAG_CURSOR_MOVE},
+        {false, true, 0, DRAG_CURSOR_NODROP, DRAG_CURSOR_MOVE}, // empty space means the root
+        {false, true, S, DRAG_CURSOR_NODROP, DRAG_CURSOR_MOVE},
+        {false, true, C, DRAG_CURSOR_COPY, DRAG_CURSOR_COPY},
+        {false, true, C | S, DRAG_CURSOR_NODROP, DRAG_CURSOR_NODROP},
+        {false, false, 0, DRAG_CURSOR_NODROP, DRAG_CURSOR_NODROP},
+        {false, false, C, DRAG_CURSOR_NODROP, DRAG_CURSOR_NODROP},
+    };
+    for (const auto &c : cases) {
+        int nDefault = DefaultDragType(c.bOverNode, c.bInClient, c.nKeys);
+        EXPECT_EQ(nDefault, c.nDefault) << c.bOverNode << c.bInClient << " keys " << c.nKeys;
+        EXPECT_EQ(DirectoryDragType(nDefault, c.bInClient, c.nKeys), c.nDirectory)
+            << c.bOverNode << c.bInClient << " keys " << c.nKeys;
+    }
+}
+
+TEST(TreeRules, ConfirmationTexts)
+{
+    EXPECT_STREQ(kConfirmCaption, L"確認");
+    EXPECT_EQ(DeleteNodeQuestion(L"Sub 1"), L"\"Sub 1\" をﾃﾞｨﾚｸﾄﾘﾂﾘｰから削除します。\nよろしいですか ?");
+    EXPECT_EQ(ClearTreeQuestion(false, true), L"ﾃﾞｨﾚｸﾄﾘﾂﾘｰを消去します。\nよろしいですか ?");
+    EXPECT_EQ(ClearTreeQuestion(false, false), L"ﾃﾞｨﾚｸﾄﾘﾂﾘｰ/ﾌｧｲﾙ情報を消去します。\nよろしいですか ?");
+    EXPECT_EQ(ClearTreeQuestion(true, true),
+              L"現在のﾃﾞｨﾚｸﾄﾘﾂﾘｰは消去されて新しく検索されたﾃﾞｨﾚｸﾄﾘﾂﾘｰに置き換えられます。\nよろしいですか ?");
+    EXPECT_EQ(ClearTreeQuestion(true, false), L"現在のﾃﾞｨﾚｸﾄﾘﾂﾘｰ/ﾌｧｲﾙ情報は消去されて新しく検索されたﾃﾞｨﾚｸﾄﾘﾂﾘｰに"
+                                              L"置き換えられます。\nよろしいですか ?");
+}
+
+} // namespace
