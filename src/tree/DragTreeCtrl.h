@@ -106,6 +106,8 @@ protected:
 
 private:
     HTREEITEM CopyNode(HTREEITEM hSource, HTREEITEM hNewParent, bool bMove, bool bTop);
+    // The node's image and label as a one-image list for the drag.
+    HIMAGELIST MakeDragImage(HTREEITEM hItem) const;
     // The drag image's window coordinates for a client point.
     POINT DragImagePoint(POINT pt) const;
     void StopDragImage();

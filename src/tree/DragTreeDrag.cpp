@@ -65,7 +65,7 @@ bool CDragTreeCtrl::OnBeginDrag(const NMTREEVIEWW &nm)
         return false;
     m_bDragging = true;
     m_hDropTarget = nullptr;
-    m_pDragImage.Attach(CreateDragImage(m_hDragItem));
+    m_pDragImage.Attach(MakeDragImage(m_hDragItem));
     if (!m_pDragImage) {
         m_bDragging = false;
         m_hDragItem = nullptr;
@@ -89,9 +89,10 @@ void CDragTreeCtrl::OnDragMouseMove(UINT nKeyFlags, POINT pt)
     HTREEITEM hTarget = nullptr;
     int nType = DragTest(nKeyFlags, pt, m_hDragItem, hTarget);
     m_hDropTarget = nType == DRAG_CURSOR_NODROP ? nullptr : hTarget;
-    // The highlight is drawn with the drag image hidden, so that neither leaves traces.
+    // The highlight is painted while the drag image is hidden, so that neither leaves traces.
     ::ImageList_DragLeave(m_hWnd);
     ShowDropHighlight(m_hDropTarget);
+    ::UpdateWindow(m_hWnd);
     ::ImageList_DragEnter(m_hWnd, ptImage.x, ptImage.y);
     SetDragCursor(nType);
 }
@@ -180,6 +181,50 @@ bool CDragTreeCtrl::CanDrop(HTREEITEM &hDragItem, HTREEITEM &hTarget, POINT pt, 
     if (bMove && hTarget == GetParentItem(hDragItem))
         return false;
     return true;
+}
+
+HIMAGELIST CDragTreeCtrl::MakeDragImage(HTREEITEM hItem) const
+{
+    HIMAGELIST hList = CreateDragImage(hItem);
+    if (!hList || ::ImageList_GetImageCount(hList) > 0)
+        return hList;
+    // Some tree views hand back an empty list: draw the node's image and label ourselves.
+    ::ImageList_Destroy(hList);
+    std::wstring strLabel = GetItemText(hItem);
+    int nImage = 0, nSelImage = 0;
+    GetItemImage(hItem, nImage, nSelImage);
+    int cxIcon = 0, cyIcon = 0;
+    if (m_imageList)
+        ::ImageList_GetIconSize(m_imageList, &cxIcon, &cyIcon);
+    HFONT hFont = GetFont();
+    CClientDC dc(m_hWnd);
+    CMemDC memDC(::CreateCompatibleDC(dc));
+    SIZE sz = {};
+    CBitmap bmp;
+    int cx = 0, cy = 0;
+    {
+        CSelectObject font(memDC, hFont ? hFont : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)));
+        ::GetTextExtentPoint32W(memDC, strLabel.c_str(), static_cast<int>(strLabel.size()), &sz);
+        cx = cxIcon + 2 + sz.cx;
+        cy = cyIcon > sz.cy ? cyIcon : sz.cy;
+        bmp.Attach(::CreateCompatibleBitmap(dc, cx, cy));
+        CSelectObject selBitmap(memDC, bmp);
+        RECT rc = {0, 0, cx, cy};
+        ::FillRect(memDC, &rc, ::GetSysColorBrush(COLOR_WINDOW));
+        if (m_imageList)
+            ::ImageList_Draw(m_imageList, nImage, memDC, 0, (cy - cyIcon) / 2, ILD_NORMAL);
+        ::SetBkMode(memDC, TRANSPARENT);
+        ::SetTextColor(memDC, ::GetSysColor(COLOR_WINDOWTEXT));
+        ::TextOutW(memDC, cxIcon + 2, (cy - sz.cy) / 2, strLabel.c_str(), static_cast<int>(strLabel.size()));
+    }
+    if (cx <= 0 || cy <= 0 || !bmp)
+        return nullptr;
+    hList = ::ImageList_Create(cx, cy, ILC_COLOR32, 1, 0);
+    if (hList && ::ImageList_Add(hList, bmp, nullptr) < 0) {
+        ::ImageList_Destroy(hList);
+        hList = nullptr;
+    }
+    return hList;
 }
 
 POINT CDragTreeCtrl::DragImagePoint(POINT pt) const

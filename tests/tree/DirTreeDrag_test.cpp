@@ -51,11 +51,16 @@ TEST_F(DirTreeDrag, MoveCarriesTheRecordsAndRefreshesTheFormerParent)
     ASSERT_TRUE(m_host.BeginDrag(m_hA2));
     EXPECT_EQ(Tree().GetSelectedItem(), nullptr); // nothing is selected while a node is dragged
     m_host.MoveTo(At(m_hB), 0);
+    POINT ptImage = {};
+    HIMAGELIST hDragImage = ::ImageList_GetDragImage(&ptImage, nullptr);
+    ASSERT_NE(hDragImage, nullptr);
+    EXPECT_EQ(::ImageList_GetImageCount(hDragImage), 1);
     EXPECT_EQ(Tree().GetDropTarget(), m_hB);
     EXPECT_EQ(Tree().GetDropHilightItem(), m_hB);
     EXPECT_EQ(::GetCursor(), TreeCursor(IDC_DRAG_MOVE));
     m_host.Release(At(m_hB), 0);
     EXPECT_FALSE(Tree().IsDragging());
+    EXPECT_EQ(::ImageList_GetDragImage(nullptr, nullptr), nullptr);
     EXPECT_FALSE(Tree().GetItemState(m_hB, TVIS_DROPHILITED) & TVIS_DROPHILITED);
     EXPECT_TRUE(m_seams.m_listBeeps.empty());
 
