@@ -48,11 +48,12 @@ void CDirTreeCtrl::OnItemCopied(HTREEITEM hNewItem, CItemInfo *pRecord, bool bTo
     HTREEITEM hSource = pRecord ? pRecord->m_hTreeItem : nullptr;
     if (pRecord)
         pRecord->m_hTreeItem = hNewItem;
+    // Each level is sorted and its parent's image set once, after its last node was copied, so that
+    // a directory with many sub-directories costs one sort rather than one per node.
+    if (!bTop && hSource && GetNextSiblingItem(hSource))
+        return;
     HTREEITEM hParent = GetParentItem(hNewItem);
-    // Each level is sorted once, after its last node was copied, so that a directory with many
-    // sub-directories costs one sort rather than one per node.
-    if (bTop || !hSource || !GetNextSiblingItem(hSource))
-        SortChildren(hParent ? hParent : TVI_ROOT);
+    SortChildren(hParent ? hParent : TVI_ROOT);
     UpdateItemImage(hParent);
 }
 
