@@ -47,6 +47,7 @@ public:
     bool IsDragging() const { return m_bDragging; }
     HTREEITEM GetDragItem() const { return m_hDragItem; }
     HTREEITEM GetDropTarget() const { return m_hDropTarget; }
+    // Every owned record, to visit them all (the records themselves may be changed).
     const CItemDataList &GetItemDataList() const { return m_listItemData; }
     // The node after h in pre-order within hTop's subtree (first child, next sibling, a parent's
     // next sibling ...), null after the last one.
@@ -101,7 +102,6 @@ protected:
     HCURSOR m_hCursorNoDrop = nullptr;
     HCURSOR m_hCursorMove = nullptr;
     HCURSOR m_hCursorCopy = nullptr;
-    CItemDataList m_listItemData;
     CImageList m_imageList;
 
 private:
@@ -114,6 +114,8 @@ private:
     // Moves the drop highlight to hTarget (null: none).
     void ShowDropHighlight(HTREEITEM hTarget);
 
+    // Changed only through AdoptItemData, DetachItemData and DeleteAllItemData, which keep the map.
+    CItemDataList m_listItemData;
     std::unordered_map<const CItemInfo *, CItemDataList::iterator> m_mapItemData; // record -> place in the list
     POINT m_ptDrag = {}; // where the pointer was last seen during the drag (client coordinates)
 };
