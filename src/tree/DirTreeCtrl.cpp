@@ -6,6 +6,7 @@ CDirTreeCtrl::CDirTreeCtrl() = default;
 CDirTreeCtrl::~CDirTreeCtrl()
 {
     DeleteAllItemData();
+    CloseStatusWnd();
 }
 
 bool CDirTreeCtrl::EnsureRootItem()

@@ -5,11 +5,30 @@
 // drop), DirTreeLabels.cpp (label editing), DirTreeEvents.cpp (notifications), DirTreeQueries.cpp.
 // The scan, the run and the attribute dialogs add their own files and sections below.
 #pragma once
+#include "support/StatusWnd.h"
 #include "tree/DragTreeCtrl.h"
 #include "tree/OptionSet.h"
 
 #include <cstdint>
+#include <memory>
+#include <string>
 #include <vector>
+
+// One record of a copy list (defined with the copy engine).
+struct CCopyItem;
+using CCopyList = std::vector<std::unique_ptr<CCopyItem>>;
+
+// Result flags of a run (m_dwResult).
+enum : DWORD {
+    RF_ATTR_FAILED = 0x1,
+    RF_TIME_FAILED = 0x2,
+    RF_COPY_ERROR = 0x10,
+    RF_SAME_PATH = 0x20,
+    RF_SRC_NOT_FOUND = 0x40,
+    RF_DISK_SHORT = 0x100,
+    RF_DISK_FULL = 0x200,
+    RF_CREATEDIR_FAILED = 0x80000000,
+};
 
 class CDirTreeCtrl : public CDragTreeCtrl, public OptionSet {
 public:
@@ -38,15 +57,56 @@ public:
     // Ends a label edit in progress now, keeping (false) or discarding (true) the text.
     void EndLabelEdit(bool bCancel);
 
+    // Status window of a scan or run (DirTreeStatus.cpp).
+    // Opens it over the main window with m_bCancel as its cancel flag; false when it cannot be made.
+    bool OpenStatusWnd();
+    // Destroys and deletes it; nothing when there is none.
+    void CloseStatusWnd();
+    // SetStatus of the status window when there is one (null texts leave their line).
+    void SetStatus(const wchar_t *pszLine1, const wchar_t *pszLine2 = nullptr);
+    std::unique_ptr<CStatusWnd> m_pStatusWnd;
+
     // Scan state.
-    bool m_bBusy = false;   // a scan is running
-    bool m_bCancel = false; // cancel request of a scan or run
+    bool m_bBusy = false; // a scan is running
+    int m_bCancel = 0;    // cancel request of a scan or run: the status window's cancel button writes 1
 
     // Editing state.
     bool m_bEditing = false;            // a label edit is in progress
     HTREEITEM m_hRefreshItem = nullptr; // node whose image is recomputed once a delete or drop is done
 
-    // Run state.
+    // The run (copy/RunSequence.cpp).
+    void ExecuteCopy(const std::wstring &strDestRoot, bool bDirectoryOnly, bool bOnlyUnprocessed);
+    void CollectLeafDirs(std::vector<std::wstring> &list, const std::wstring &strPath, HTREEITEM hParent);
+    void SetSubDirAttributes(const std::wstring &strDestRoot);
+
+    // The file copy phase (copy/CopyFiles.cpp, copy/CopyList.cpp).
+    void CopyFiles(const std::wstring &strDestRoot, bool bOnlyUnprocessed);
+    void BuildCopyList(CCopyList &list, const std::wstring &strPath, HTREEITEM hParent, bool bIncludeFiles,
+                       bool bOnlyUnprocessed);
+    void FreeCopyList(CCopyList &list);
+
+    // Attributes and timestamps (copy/AttrAndTime.cpp): the rules set the record's flags and time
+    // from the destination as it is before the copy; ApplyAttrAndTime applies a record to its path.
+    void ApplyFileRules(CCopyItem &item, const std::wstring &strDstFile);
+    void ApplyDirRule(CCopyItem &item, const std::wstring &strDstDir);
+    void ApplyAttrAndTime(CCopyItem &item);
+
+    // The error log (copy/ErrorLog.cpp). Lines are kept in the system's ANSI code page.
+    void AddErrorLog(DWORD dwError, const std::wstring &strLabel, const std::wstring &strArg,
+                     const std::wstring &strPath1, const std::wstring &strPath2);
+    std::wstring GetErrorLogFileName() const;
+    void SaveErrorLog();
+    bool WriteErrorLogFile(const std::wstring &strPath, const std::string &strData);
+
+    // Run state, reset at the start of every run.
+    DWORD m_dwResult = 0;
+    int m_nDiskFull = 0;
+    int m_nSkipped = 0;
+    int m_nProcessed = 0;
+    std::unique_ptr<std::string> m_pErrorLog; // the run's log lines; null between runs
+    FILETIME m_ftNow = {};                    // start of the file copy phase (UTC)
+    std::wstring m_strFailedDir;              // the directory whose creation failed, for the summary
+    DWORD m_dwFailedDirError = 0;             // and the system's error code for it
 
     // Set by the main window while it is busy: keys, label editing and dragging are refused.
     bool m_bLocked = false;

@@ -1,0 +1,29 @@
+#include "tree/DirTreeCtrl.h"
+
+#include "res/resource.h"
+
+bool CDirTreeCtrl::OpenStatusWnd()
+{
+    CloseStatusWnd();
+    auto pStatus = std::make_unique<CStatusWnd>(L"Ostrel:Halvorn", &m_bCancel, IDB_STATUS_ANIM, RGB(255, 255, 0), 250,
+                                                SHORTEN_IN_MIDDLE, 0, false);
+    pStatus->m_dwStyle &= ~static_cast<DWORD>(DS_SYSMODAL);
+    if (!pStatus->Create(GetParent(), 9, 256))
+        return false;
+    m_pStatusWnd = std::move(pStatus);
+    return true;
+}
+
+void CDirTreeCtrl::CloseStatusWnd()
+{
+    if (!m_pStatusWnd)
+        return;
+    m_pStatusWnd->DestroyWindow();
+    m_pStatusWnd.reset();
+}
+
+void CDirTreeCtrl::SetStatus(const wchar_t *pszLine1, const wchar_t *pszLine2)
+{
+    if (m_pStatusWnd)
+        m_pStatusWnd->SetStatus(pszLine1, pszLine2);
+}
