@@ -1,0 +1,104 @@
+// The run's error log: lines collected in memory during the run, written after a banner to one
+// file per process when the run ends, with another directory offered when that fails.
+#include "copy/ErrorLogText.h"
+#include "framework/Handles.h"
+#include "support/FolderDialog.h"
+#include "support/Path.h"
+#include "tree/DirTreeCtrl.h"
+
+#include <algorithm>
+
+namespace {
+
+const wchar_t CAPTION_FATAL[] = L"Fatal Error";
+
+// The whole buffer, or false with the last error; a short write counts as a failure.
+bool WriteAll(HANDLE hFile, const std::string &strBytes)
+{
+    size_t nDone = 0;
+    while (nDone < strBytes.size()) {
+        const DWORD nChunk = static_cast<DWORD>(std::min<size_t>(strBytes.size() - nDone, 1u << 30));
+        DWORD nWritten = 0;
+        if (!::WriteFile(hFile, strBytes.data() + nDone, nChunk, &nWritten, nullptr))
+            return false;
+        if (nWritten == 0) {
+            ::SetLastError(ERROR_DISK_FULL);
+            return false;
+        }
+        nDone += nWritten;
+    }
+    return true;
+}
+
+} // namespace
+
+void CDirTreeCtrl::AddErrorLog(DWORD dwError, const std::wstring &strLabel, const std::wstring &strArg,
+                               const std::wstring &strPath1, const std::wstring &strPath2)
+{
+    if (!UseErrorLog)
+        return;
+    if (!m_pErrorLog)
+        m_pErrorLog = std::make_unique<std::string>();
+    m_pErrorLog->append(ToAnsiBytes(FormatErrorLogLine(dwError, strLabel, strArg, strPath1, strPath2)));
+}
+
+std::wstring CDirTreeCtrl::GetErrorLogFileName() const
+{
+    return JoinPath(ErrorLogFilePath, ErrorLogFileName(::GetCurrentProcessId()));
+}
+
+void CDirTreeCtrl::SaveErrorLog()
+{
+    std::unique_ptr<std::string> pLog = std::move(m_pErrorLog);
+    if (!UseErrorLog || !pLog || pLog->empty() || ErrorLogFilePath.empty())
+        return;
+
+    const uint64_t nNeeded = ErrorLogSpaceNeeded(pLog->size());
+    std::wstring strLogPath;
+    bool bWritten = false;
+    for (;;) {
+        strLogPath = GetErrorLogFileName();
+        if (WriteErrorLogFile(strLogPath, *pLog)) {
+            bWritten = true;
+            break;
+        }
+        // Asked after every failure, whatever its cause: the cause has just been shown.
+        if (UiMessageBox(m_hWnd, ErrorLogNoRoomText(ErrorLogFilePath, nNeeded), CAPTION_FATAL,
+                         MB_YESNO | MB_ICONSTOP) != IDYES)
+            break;
+        CFolderDialog dlg(m_hWnd, ErrorLogFilePath.c_str());
+        if (dlg.Browse(ErrorLogFolderTexts(), ErrorLogFilePath.c_str(), m_hWnd) != FOLDER_CHOSEN)
+            break;
+        ErrorLogFilePath = dlg.GetPath();
+    }
+    pLog.reset();
+
+    if (bWritten)
+        UiMessageBox(m_hWnd, ErrorLogWrittenText(strLogPath), L"Attention ...", MB_OK | MB_ICONINFORMATION);
+}
+
+bool CDirTreeCtrl::WriteErrorLogFile(const std::wstring &strPath, const std::string &strData)
+{
+    CFileHandle file(::CreateFileW(strPath.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                   CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        const DWORD dwError = ::GetLastError();
+        UiMessageBox(m_hWnd, FileErrorText(strPath, dwError), L"Ostrel:Halvorn", MB_OK | MB_ICONEXCLAMATION);
+        UiMessageBox(m_hWnd, ErrorLogCreateFailedText(strPath), CAPTION_FATAL, MB_OK | MB_ICONINFORMATION);
+        return false;
+    }
+
+    bool bOk = WriteAll(file, ToAnsiBytes(CurrentErrorLogBanner())) && WriteAll(file, strData);
+    DWORD dwError = bOk ? 0 : ::GetLastError();
+    // Closing may flush what the system still held back, and fail then.
+    if (!::CloseHandle(file.Detach()) && bOk) {
+        bOk = false;
+        dwError = ::GetLastError();
+    }
+    if (!bOk) {
+        UiMessageBox(m_hWnd, FileErrorText(strPath, dwError), L"Ostrel:Halvorn", MB_OK | MB_ICONEXCLAMATION);
+        UiMessageBox(m_hWnd, ErrorLogWriteFailedText(strPath), CAPTION_FATAL, MB_OK | MB_ICONINFORMATION);
+        return false;
+    }
+    return true;
+}
