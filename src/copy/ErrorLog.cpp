@@ -37,6 +37,7 @@ void CDirTreeCtrl::AddErrorLog(DWORD dwError, const std::wstring &strLabel, cons
 {
     if (!UseErrorLog)
         return;
+    // A run makes the buffer first; a line logged without one is kept all the same.
     if (!m_pErrorLog)
         m_pErrorLog = std::make_unique<std::string>();
     m_pErrorLog->append(ToAnsiBytes(FormatErrorLogLine(dwError, strLabel, strArg, strPath1, strPath2)));

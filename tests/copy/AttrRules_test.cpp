@@ -149,24 +149,4 @@ TEST(AttrRules, FlagsAfterCopy)
         EXPECT_EQ(FlagsAfterCopy(c.dwKind, c.nTimeMode), c.dwExpected) << c.dwKind << " mode " << c.nTimeMode;
 }
 
-TEST(AttrRules, CopyItemKinds)
-{
-    CCopyItem end(COPY_KIND_DIR_END, L"", nullptr);
-    end.pData.nFileCount = 7;
-    EXPECT_EQ(end.DirKind(), COPY_KIND_DIR_END);
-    EXPECT_FALSE(end.IsFile());
-    EXPECT_EQ(end.pData.nFileCount, 7u);
-
-    CCopyItem file(COPY_KIND_FILE | COPY_FLAG_SET_TIME, L"a.txt", nullptr);
-    EXPECT_EQ(file.pData.pTime, nullptr);
-    EXPECT_TRUE(file.IsFile());
-    EXPECT_EQ(file.DirKind(), 0u);
-    EXPECT_EQ(file.Kind(), COPY_KIND_FILE);
-    EXPECT_TRUE(file.HasFlag(COPY_FLAG_SET_TIME));
-    EXPECT_FALSE(file.HasFlag(COPY_FLAG_SET_ATTR));
-    EXPECT_EQ(CCopyItem(COPY_KIND_SOURCE_DIR, L"C:\\s", nullptr).DirKind(), COPY_KIND_SOURCE_DIR);
-    EXPECT_EQ(CCopyItem(COPY_KIND_DIR_BEGIN, L"D:\\d", nullptr).DirKind(), COPY_KIND_DIR_BEGIN);
-    EXPECT_FALSE(CCopyItem(COPY_KIND_DIR_ATTR, L"D:\\d", nullptr).IsFile());
-}
-
 } // namespace
