@@ -66,12 +66,17 @@ void PressKey(HWND hWnd, UINT vk)
     GUITHREADINFO gti = {};
     gti.cbSize = sizeof gti;
     HWND hTarget = hWnd;
-    if (::GetGUIThreadInfo(::GetWindowThreadProcessId(hWnd, nullptr), &gti) && gti.hwndFocus)
+    DWORD dwThreadId = ::GetWindowThreadProcessId(hWnd, nullptr);
+    if (::GetGUIThreadInfo(dwThreadId, &gti) && gti.hwndFocus)
         hTarget = gti.hwndFocus;
     LPARAM lScan = static_cast<LPARAM>(::MapVirtualKeyW(vk, MAPVK_VK_TO_VSC)) << 16;
     PostOrThrow(hTarget, WM_KEYDOWN, vk, 1 | lScan);
-    PostOrThrow(hTarget, WM_KEYUP, vk, 1 | lScan | (1 << 30) | (static_cast<LPARAM>(1) << 31));
-    SyncWindowThread(hWnd);
+    // The key down may already have closed the window (Enter ending a label edit): a person's key up
+    // then goes elsewhere, so a window that is gone is no failure here.
+    if (!::PostMessageW(hTarget, WM_KEYUP, vk, 1 | lScan | (1 << 30) | (static_cast<LPARAM>(1) << 31)) &&
+        ::IsWindow(hTarget))
+        PostOrThrow(hTarget, WM_KEYUP, vk, 1 | lScan | (1 << 30) | (static_cast<LPARAM>(1) << 31));
+    SyncThread(dwThreadId);
 }
 
 void TypeText(HWND hEdit, const std::wstring &strText)

@@ -159,6 +159,11 @@ void SyncWindowThread(HWND hWnd)
     DWORD dwThreadId = ::GetWindowThreadProcessId(hWnd, nullptr);
     if (!dwThreadId)
         throw CDriverError(L"window " + DescribeWindow(hWnd) + L" no longer exists");
+    SyncThread(dwThreadId);
+}
+
+void SyncThread(DWORD dwThreadId)
+{
     // Two rounds: the first covers what the driver posted, the second what handling it posted in turn.
     SyncOnce(dwThreadId);
     SyncOnce(dwThreadId);

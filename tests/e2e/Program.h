@@ -55,3 +55,5 @@ std::wstring WindowClass(HWND hWnd);
 
 // Waits until every posted message of the thread that owns hWnd has been dispatched (see CProgram::Sync).
 void SyncWindowThread(HWND hWnd);
+// The same for a thread known by id (its window may be gone by now).
+void SyncThread(DWORD dwThreadId);
