@@ -1,11 +1,39 @@
 #include "app/MainDlg.h"
 
+#include "app/ErrorLogName.h"
+#include "app/MainTexts.h"
+#include "app/ToolCommands.h"
+#include "framework/Seams.h"
 #include "res/resource.h"
+#include "support/FileSystem.h"
 #include "tree/NodeImage.h"
 
+#include <iterator>
+
+namespace {
+
+// 9 points of a fixed-pitch face, for the report's columns.
+HFONT CreateReportFont()
+{
+    HDC hdc = ::GetDC(nullptr);
+    int nDpi = hdc ? ::GetDeviceCaps(hdc, LOGPIXELSY) : 96;
+    if (hdc)
+        ::ReleaseDC(nullptr, hdc);
+    LOGFONTW lf = {};
+    lf.lfHeight = -::MulDiv(9, nDpi, 72);
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = SHIFTJIS_CHARSET;
+    lf.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+    wcscpy_s(lf.lfFaceName, L"ＭＳ ゴシック");
+    return ::CreateFontIndirectW(&lf);
+}
+
+} // namespace
+
 CMainDlg::CMainDlg(HWND hParent)
-    : CDialog(IDD_PELNIX_DIALOG, hParent),
-      m_hIcon(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME)))
+    : CDialog(IDD_PELNIX_DIALOG, hParent), m_strSettingsPath(GetSettingsFilePath()),
+      m_hIcon(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))),
+      m_fontReport(CreateReportFont())
 {
 }
 
@@ -14,6 +42,11 @@ BOOL CMainDlg::OnInitDialog()
     CDialog::OnInitDialog();
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    ::SendDlgItemMessageW(m_hWnd, IDC_FILEINFO, WM_SETFONT, reinterpret_cast<WPARAM>(m_fontReport.Get()), FALSE);
+
+    LoadSettings(m_strSettingsPath, m_tree, m_settings);
+
+    m_wndToolBar.Create(m_hWnd, IDC_TOOLBAR);
 
     HINSTANCE hInst = ::GetModuleHandleW(nullptr);
     m_tree.SubclassDlgItem(IDC_DIRTREE, m_hWnd);
@@ -22,14 +55,110 @@ BOOL CMainDlg::OnInitDialog()
                           ::LoadCursorW(hInst, MAKEINTRESOURCEW(IDC_DRAG_NODROP)),
                           ::LoadCursorW(hInst, MAKEINTRESOURCEW(IDC_DRAG_COPY)));
     m_tree.EnsureRootItem();
+
+    const RECT &rc = m_settings.m_rcWindow;
+    if (!::IsRectEmpty(&rc))
+        ::MoveWindow(m_hWnd, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, TRUE);
+
+    ArrangeControls();
+    UpdateCommandStates();
+    RefreshReport();
     return TRUE;
 }
 
 LRESULT CMainDlg::WindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     switch (uMsg) {
-    case WM_CLOSE: EndDialog(IDCANCEL); return 0;
+    case WM_PAINT:
+        if (!::IsIconic(m_hWnd))
+            break;
+        OnPaint();
+        return 0;
     case WM_QUERYDRAGICON: return reinterpret_cast<LRESULT>(m_hIcon);
-    default: return CDialog::WindowProc(uMsg, wParam, lParam);
+    case WM_SIZE: {
+        LRESULT lResult = CDialog::WindowProc(uMsg, wParam, lParam);
+        ArrangeControls();
+        return lResult;
     }
+    case WM_CLOSE: ExitSequence(); return 0;
+    case WM_TOOLCOMMAND: DispatchCommand(static_cast<UINT>(wParam)); return 0;
+    case WM_SETCURSOR:
+        if (m_bBusy) {
+            ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+            return TRUE;
+        }
+        break;
+    default: break;
+    }
+    return CDialog::WindowProc(uMsg, wParam, lParam);
+}
+
+void CMainDlg::OnPaint()
+{
+    // Minimised: the icon in the middle of what is left of the window.
+    PAINTSTRUCT ps;
+    HDC hdc = ::BeginPaint(m_hWnd, &ps);
+    ::SendMessageW(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0);
+    RECT rc = GetClientRect();
+    int cx = ::GetSystemMetrics(SM_CXICON), cy = ::GetSystemMetrics(SM_CYICON);
+    ::DrawIcon(hdc, (rc.right - rc.left - cx + 1) / 2, (rc.bottom - rc.top - cy + 1) / 2, m_hIcon);
+    ::EndPaint(m_hWnd, &ps);
+}
+
+bool CMainDlg::OnCommand(UINT nID, UINT nCode, HWND)
+{
+    if (nID == IDC_SELECT_DEST && nCode == BN_CLICKED) {
+        SelectDestination();
+        return true;
+    }
+    // The tool bar's commands go on to the application object, which posts them back.
+    return false;
+}
+
+bool CMainDlg::OnNotify(NMHDR *pHdr, LRESULT *pResult)
+{
+    if (pHdr->idFrom == IDC_DIRTREE && pHdr->code == TVN_SELCHANGEDW) {
+        UpdateCommandStates();
+        RefreshReport();
+        *pResult = 0;
+        return true;
+    }
+    if (pHdr->code == TTN_GETDISPINFOW && m_wndToolBar.m_hWnd &&
+        pHdr->hwndFrom == reinterpret_cast<HWND>(m_wndToolBar.SendMessage(TB_GETTOOLTIPS))) {
+        *pResult = 0;
+        return OnToolTipText(*reinterpret_cast<NMTTDISPINFOW *>(pHdr));
+    }
+    return false;
+}
+
+bool CMainDlg::OnToolTipText(NMTTDISPINFOW &info)
+{
+    // The hovered button's command id is the string's id.
+    int nLength = ::LoadStringW(::GetModuleHandleW(nullptr), static_cast<UINT>(info.hdr.idFrom), info.szText,
+                                static_cast<int>(std::size(info.szText)));
+    if (nLength <= 0)
+        return false;
+    info.lpszText = info.szText;
+    info.hinst = nullptr;
+    return true;
+}
+
+std::wstring CMainDlg::GetErrorLogPath() const
+{
+    return ErrorLogFileNameFor(m_tree.ErrorLogFilePath, ::GetCurrentProcessId());
+}
+
+void CMainDlg::ExitSequence()
+{
+    if (m_bBusy)
+        return;
+    if (UiMessageBox(m_hWnd, kExitQuestion, kMainConfirmCaption, MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
+        return;
+    SaveSettings(m_strSettingsPath, m_hWnd, m_tree, m_settings);
+    // Asked whether or not logging is on: a log of this process may exist from before it was switched off.
+    const std::wstring strLog = GetErrorLogPath();
+    if (FindFileEntry(strLog) &&
+        UiMessageBox(m_hWnd, DeleteErrorLogQuestion(strLog), kMainConfirmCaption, MB_YESNO | MB_ICONQUESTION) == IDYES)
+        ::DeleteFileW(strLog.c_str());
+    EndDialog(IDCANCEL);
 }

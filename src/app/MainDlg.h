@@ -1,22 +1,83 @@
-// The main window (dialog 102).
+// The main window (dialog 102): the tool bar, the directory tree, the report pane on the selected
+// directory's files and the destination row. Its parts: MainDlg.cpp (messages, start-up, exit),
+// MainDlgCommands.cpp (the tool bar commands), MainDlgState.cpp (busy state, command states,
+// layout), MainDlgReport.cpp, MainDlgSelect.cpp (source and destination).
 #pragma once
+#include "app/MainToolBar.h"
+#include "app/Settings.h"
 #include "framework/Dialog.h"
 #include "framework/Handles.h"
 #include "tree/DirTreeCtrl.h"
+
+#include <string>
 
 class CMainDlg : public CDialog {
 public:
     explicit CMainDlg(HWND hParent = nullptr);
 
-    CDirTreeCtrl m_tree; // control 1015
+    // Runs a tool bar command (WM_TOOLCOMMAND); ids outside the tool bar's are ignored.
+    void DispatchCommand(UINT nID);
+
+    // Off: busy, wait cursor, every tool bar button and the destination row and report pane
+    // disabled, the tree locked against edits. On: all back, and the command states recomputed.
+    void EnableUserInterface(bool bEnable);
+    // Enables the commands that depend on the tree's content and selection (not while busy).
+    void UpdateCommandStates();
+    // Lays the controls out in the client area.
+    void ArrangeControls();
+    // Shows the selected directory's file figures in the report pane (while files are part of the job).
+    void RefreshReport();
+
+    // The source folder scanned into a fresh tree, or (bAddLoad) into the present one.
+    void SelectSource(bool bAddLoad);
+    // The destination folder, into edit 1013.
+    void SelectDestination();
+
+    // The exit question, the settings saved, the error log offered for deletion, and the end.
+    // Nothing while busy.
+    void ExitSequence();
+
+    // Commands whose windows join later: each is the place its dialog or run plugs into.
+    void RunCommand(bool bDirectoryOnly);
+    void OptionsCommand();
+    void EditAttributesCommand();
+    void ShowVersionInfo();
+
+    // The tree commands of the tool bar.
+    void ClearTreeCommand();
+    // A directory "新規 SubDir" below the selected node, its label open for editing.
+    void AddDirectoryCommand();
+    // Deletes the selected node after the tree's question; beeps when nothing is selected.
+    void DeleteDirectoryCommand();
+
+    bool IsBusy() const { return m_bBusy != 0; }
+
+    CDirTreeCtrl m_tree;       // control 1015; holds the options
+    CMainToolBar m_wndToolBar; // control 1004
+    CMainWindowSettings m_settings;
+    std::wstring m_strSettingsPath; // "Pelnix.ini" beside the program
+    std::wstring m_strSourcePath;   // the last source chosen, offered first next time
+    std::wstring m_strDestination;  // mirrors edit 1013
 
 protected:
     BOOL OnInitDialog() override;
     // Enter and Escape never close the main window; they end a label edit (keep / discard).
     void OnOK() override { m_tree.EndLabelEdit(false); }
     void OnCancel() override { m_tree.EndLabelEdit(true); }
+    bool OnCommand(UINT nID, UINT nCode, HWND hCtrl) override;
+    bool OnNotify(NMHDR *pHdr, LRESULT *pResult) override;
     LRESULT WindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    HICON m_hIcon; // shared resource icon: not destroyed
+    void OnPaint();
+    bool OnToolTipText(NMTTDISPINFOW &info);
+    // The error log of this process, where the run writes it.
+    std::wstring GetErrorLogPath() const;
+    // The label of the tree's top node.
+    std::wstring RootLabel() const;
+
+    int m_bBusy = 0;
+    HICON m_hIcon;                   // shared resource icon: not destroyed
+    CFont m_fontReport;              // fixed pitch, for the report pane
+    HCURSOR m_hcurRestore = nullptr; // the cursor before the wait cursor
 };

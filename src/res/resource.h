@@ -10,6 +10,20 @@
 #define IDC_DEST_PATH 1013
 #define IDC_TOOLBAR 1004
 
+// Tool bar commands of the main window; the string of the same id is the button's tooltip.
+#define ID_CLEAR_TREE 32771
+#define ID_SELECT_SOURCE 32772
+#define ID_SELECT_DEST 32773
+#define ID_RUN_DIRS_ONLY 32774
+#define ID_APP_EXIT 32775
+#define ID_ADD_DIR 32776
+#define ID_DELETE_DIR 32777
+#define ID_APP_ABOUT 32778
+#define ID_OPTIONS 32779
+#define ID_EDIT_ATTRIBUTES 32780
+#define ID_ADD_LOAD 32781
+#define ID_RUN_WITH_FILES 32782
+
 // Main window's tool bar: 16 images of 16 x 16, magenta transparent.
 #define IDB_TOOLBAR 131
 

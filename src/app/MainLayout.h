@@ -1,0 +1,29 @@
+// Where the main window's controls go when its size changes: the tool bar on top, the destination
+// row at the bottom, the report pane above that (while files are part of the job), the tree between.
+#pragma once
+#include <windows.h>
+
+struct CMainLayoutInput {
+    RECT rcClient;      // the dialog's client rectangle
+    int nToolBarHeight; // the tool bar's current height
+    RECT rcDestEdit;    // edit 1013 and button 1017 where they are now (client coordinates)
+    RECT rcDestButton;
+    int nLineHeight;    // height of a text line in the dialog's font
+    int nHScrollHeight; // height of a horizontal scroll bar
+    bool bShowReport;   // files are part of the job
+};
+
+struct CMainLayout {
+    RECT rcToolBar;
+    RECT rcDestEdit;
+    RECT rcDestButton;
+    RECT rcReport; // meaningful only when bShowReport
+    bool bShowReport;
+    RECT rcTree;    // meaningful only when bMoveTree
+    bool bMoveTree; // false when no room is left for the tree
+};
+
+// Gaps between the rows.
+constexpr int MAIN_LAYOUT_GAP = 4;
+
+CMainLayout ArrangeMainWindow(const CMainLayoutInput &in);

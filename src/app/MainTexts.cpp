@@ -1,0 +1,15 @@
+#include "app/MainTexts.h"
+
+const wchar_t kMainConfirmCaption[] = L"確認";
+const wchar_t kExitQuestion[] = L"Pelnixを終了します。";
+
+std::wstring DeleteErrorLogQuestion(const std::wstring &strLogPath)
+{
+    return L"※ ｴﾗｰﾛｸﾞﾌｧｲﾙを削除しますか ?\n\n   LogFile : " + strLogPath + L"\n";
+}
+
+std::wstring AddLoadParentQuestion(const std::wstring &strSelectedName, const std::wstring &strRootLabel)
+{
+    return L"現在選択されているﾃﾞｨﾚｸﾄﾘ( \"" + strSelectedName + L"\" )の下に追加読み込みします。\n" +
+           L"(「いいえ」を選択すると最上位( \"" + strRootLabel + L"\" )に追加されます)\nよろしいですか ?";
+}
