@@ -26,8 +26,7 @@ TEST_F(DirTree, StartsWithTheRootWhoseNameCannotBeEdited)
     EXPECT_EQ(::SendMessageW(hTree, TVM_GETEDITCONTROL, 0, 0), 0);
     Shot(L"dir-tree-start");
 
-    m_app.PostClose();
-    m_app.WaitExit();
+    ExitConfirmed();
 }
 
 } // namespace

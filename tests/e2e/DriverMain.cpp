@@ -1,6 +1,6 @@
 // pelnix_driver: drives Pelnix.exe from outside, through window messages only, as a person would.
 //   pelnix_driver --pelnix=PATH [--out=DIR] [--desktop=WxH] [gtest options]   run the scenarios
-//   pelnix_driver --pelnix=PATH --out=DIR --desktop=WxH --shot=NAME           take the main-window picture
+//   pelnix_driver --pelnix=PATH --out=DIR --desktop=WxH --demo=PREFIX         the run script's demo, with pictures
 //   pelnix_driver --helper=window                                             (started by its own tests)
 #include <gtest/gtest.h>
 
@@ -32,8 +32,8 @@ int wmain(int argc, wchar_t **argv)
             return 2;
         }
     }
-    if (!opt.strShot.empty())
-        return RunScreenshotFlow(opt.strShot);
+    if (!opt.strDemo.empty())
+        return RunDemo(opt.strDemo);
 
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -27,7 +27,7 @@ bool ParseDriverOptions(int &argc, wchar_t **argv, std::wstring &strError)
         const wchar_t *pszArg = argv[i];
         std::wstring strDesktop;
         if (TakeValue(pszArg, L"--pelnix=", g_options.strPelnix) || TakeValue(pszArg, L"--out=", g_options.strOutDir) ||
-            TakeValue(pszArg, L"--shot=", g_options.strShot) || TakeValue(pszArg, L"--helper=", g_options.strHelper))
+            TakeValue(pszArg, L"--demo=", g_options.strDemo) || TakeValue(pszArg, L"--helper=", g_options.strHelper))
             continue;
         if (TakeValue(pszArg, L"--desktop=", strDesktop)) {
             if (swscanf(strDesktop.c_str(), L"%dx%d", &g_options.cxDesktop, &g_options.cyDesktop) != 2 ||

@@ -6,7 +6,7 @@
 struct CDriverOptions {
     std::wstring strPelnix; // --pelnix=PATH: the program under test
     std::wstring strOutDir; // --out=DIR: where screenshots go (default: the current folder)
-    std::wstring strShot;   // --shot=NAME: take the main-window picture NAME.bmp instead of running tests
+    std::wstring strDemo;   // --demo=PREFIX: run the demo with pictures PREFIX-N-step.bmp instead of the tests
     std::wstring strHelper; // --helper=KIND: be a helper window for the driver's own tests
     int cxDesktop = 0;      // --desktop=WxH: drive programs on a desktop of their own of this size
     int cyDesktop = 0;

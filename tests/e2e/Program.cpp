@@ -49,6 +49,20 @@ HWND FindThreadEdit(DWORD dwThreadId)
     return search.hBest;
 }
 
+// True while the thread still has a window of its own.
+bool ThreadHasWindows(DWORD dwThreadId)
+{
+    bool bAny = false;
+    ::EnumThreadWindows(
+        dwThreadId,
+        [](HWND, LPARAM lp) -> BOOL {
+            *reinterpret_cast<bool *>(lp) = true;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&bAny));
+    return bAny;
+}
+
 // One round of the barrier: a value only this round posts becomes visible once the thread has
 // dispatched everything posted before it. The edit's text limit is invisible and has no notification;
 // it is put back right after.
@@ -59,9 +73,15 @@ void SyncOnce(DWORD dwThreadId)
     DWORD_PTR nOldLimit = 0;
     // An edit may close between finding it and asking it; then another one is taken.
     for (int nTry = 0; !hEdit; ++nTry) {
-        hEdit = FindThreadEdit(dwThreadId);
+        // While the program ends its windows go one by one; once the last is gone nothing is left to wait for.
+        WaitUntil(
+            [&] {
+                hEdit = FindThreadEdit(dwThreadId);
+                return hEdit || !ThreadHasWindows(dwThreadId);
+            },
+            L"an edit control in thread " + std::to_wstring(dwThreadId) + L" to synchronise with");
         if (!hEdit)
-            throw CDriverError(L"no edit control in thread " + std::to_wstring(dwThreadId) + L" to synchronise with");
+            return;
         if (::SendMessageTimeoutW(hEdit, EM_GETLIMITTEXT, 0, 0, SMTO_NORMAL, WAIT_DEFAULT_MS, &nOldLimit))
             break;
         if (::IsWindow(hEdit) || nTry == 3)

@@ -1,11 +1,15 @@
 #include "Scenario.h"
 
 #include "Controls.h"
+#include "Dialogs.h"
 #include "Options.h"
 #include "Screenshot.h"
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+
+#include "res/resource.h"
 
 namespace {
 
@@ -86,20 +90,38 @@ void CPelnixScenario::Shot(const std::wstring &strName) const
     SaveScreenshot(OutPath(strName + L".bmp"));
 }
 
-int RunScreenshotFlow(const std::wstring &strName)
+void CPelnixScenario::WriteSettings(const std::wstring &strText) const
 {
-    try {
-        CProgramFolder folder(RequirePelnixPath());
-        CProgram app;
-        app.Start(folder.Exe());
-        app.WaitMainWindow(PELNIX_CAPTION);
-        app.Sync();
-        SaveScreenshot(OutPath(strName + L".bmp"));
-        app.PostClose();
-        app.WaitExit();
-        return 0;
-    } catch (const std::exception &e) {
-        fprintf(stderr, "pelnix_driver: %s\n", e.what());
-        return 1;
-    }
+    WriteUnicodeFile(*m_pFolder / L"Pelnix.ini", strText);
+}
+
+std::string CPelnixScenario::SettingsBytes() const
+{
+    std::ifstream in(std::filesystem::path(*m_pFolder / L"Pelnix.ini"), std::ios::binary);
+    if (!in)
+        return "<missing>";
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void CPelnixScenario::WaitUntilIdle(DWORD dwTimeoutMs) const
+{
+    HWND hBar = Control(IDC_TOOLBAR);
+    WaitUntil([&] { return IsToolButtonEnabled(hBar, ID_APP_EXIT); }, L"the program to be idle again", dwTimeoutMs);
+    m_app.Sync();
+}
+
+void CPelnixScenario::ExitConfirmed()
+{
+    m_app.PostClose();
+    EXPECT_EQ(AnswerMessageBox(m_app, L"確認", IDOK), L"Pelnixを終了します。");
+    m_app.WaitExit();
+}
+
+void WriteUnicodeFile(const std::wstring &strPath, const std::wstring &strText)
+{
+    std::ofstream out(std::filesystem::path(strPath), std::ios::binary | std::ios::trunc);
+    out.write("\xFF\xFE", 2);
+    out.write(reinterpret_cast<const char *>(strText.data()), static_cast<std::streamsize>(strText.size() * 2));
+    if (!out)
+        throw CDriverError(L"cannot write " + strPath);
 }

@@ -42,10 +42,23 @@ protected:
     // Saves a screenshot as NAME.bmp in the output folder (the run script turns it into NAME.png).
     void Shot(const std::wstring &strName) const;
 
+    // Writes the settings file beside the program before it starts (UTF-16 with its byte-order mark).
+    void WriteSettings(const std::wstring &strText) const;
+    // The settings file's bytes; "<missing>" when there is none.
+    std::string SettingsBytes() const;
+    // Waits until the program is idle again after a long command: its tool bar comes back.
+    void WaitUntilIdle(DWORD dwTimeoutMs = WAIT_START_MS) const;
+    // The close box, the exit question answered with OK, and the end of the process.
+    void ExitConfirmed();
+
     std::unique_ptr<CProgramFolder> m_pFolder;
     CProgram m_app;
     HWND m_hMain = nullptr;
 };
 
-// The screenshot flow of the run script: start, picture of the main window as NAME.bmp, close.
-int RunScreenshotFlow(const std::wstring &strName);
+// Writes a text file as UTF-16 with its byte-order mark.
+void WriteUnicodeFile(const std::wstring &strPath, const std::wstring &strText);
+
+// The demo of the run script: a sample source is scanned, a directory's report shown, a destination
+// chosen and the program closed; a picture of every step as PREFIX-N-step.bmp.
+int RunDemo(const std::wstring &strPrefix);
