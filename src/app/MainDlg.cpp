@@ -1,6 +1,5 @@
 #include "app/MainDlg.h"
 
-#include "app/ErrorLogName.h"
 #include "app/MainTexts.h"
 #include "app/ToolCommands.h"
 #include "framework/Seams.h"
@@ -143,11 +142,6 @@ bool CMainDlg::OnToolTipText(NMTTDISPINFOW &info)
     return true;
 }
 
-std::wstring CMainDlg::GetErrorLogPath() const
-{
-    return ErrorLogFileNameFor(m_tree.ErrorLogFilePath, ::GetCurrentProcessId());
-}
-
 void CMainDlg::ExitSequence()
 {
     if (m_bBusy)
@@ -156,7 +150,7 @@ void CMainDlg::ExitSequence()
         return;
     SaveSettings(m_strSettingsPath, m_hWnd, m_tree, m_settings);
     // Asked whether or not logging is on: a log of this process may exist from before it was switched off.
-    const std::wstring strLog = GetErrorLogPath();
+    const std::wstring strLog = m_tree.GetErrorLogFileName();
     if (FindFileEntry(strLog) &&
         UiMessageBox(m_hWnd, DeleteErrorLogQuestion(strLog), kMainConfirmCaption, MB_YESNO | MB_ICONQUESTION) == IDYES)
         ::DeleteFileW(strLog.c_str());

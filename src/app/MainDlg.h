@@ -71,8 +71,6 @@ protected:
 private:
     void OnPaint();
     bool OnToolTipText(NMTTDISPINFOW &info);
-    // The error log of this process, where the run writes it.
-    std::wstring GetErrorLogPath() const;
     // The label of the tree's top node.
     std::wstring RootLabel() const;
 

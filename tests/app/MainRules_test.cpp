@@ -1,7 +1,6 @@
 // The main window's rules as values: the report text, the command states, the layout, the tool bar
-// table and the error log's name.
+// table and the questions.
 #include "app/CommandStates.h"
-#include "app/ErrorLogName.h"
 #include "app/FileReport.h"
 #include "app/MainLayout.h"
 #include "app/MainTexts.h"
@@ -249,12 +248,8 @@ TEST(MainToolBar, ButtonsInOrder)
     EXPECT_EQ(raised.back().nCommand, static_cast<UINT>(ID_APP_ABOUT));
 }
 
-TEST(MainTexts, ErrorLogNameAndQuestions)
+TEST(MainTexts, Questions)
 {
-    EXPECT_EQ(ErrorLogFileNameFor(L"C:\\Temp", 0x1A2B), L"C:\\Temp\\PLX[00001A2B].err");
-    EXPECT_EQ(ErrorLogFileNameFor(L"C:\\", 0xFFFFFFFF), L"C:\\PLX[FFFFFFFF].err");
-    EXPECT_EQ(ErrorLogFileNameFor(L"\\\\srv\\share\\ログ", 0xabcdef), L"\\\\srv\\share\\ログ\\PLX[00ABCDEF].err");
-
     EXPECT_EQ(DeleteErrorLogQuestion(L"C:\\Temp\\PLX[00001A2B].err"),
               L"※ ｴﾗｰﾛｸﾞﾌｧｲﾙを削除しますか ?\n\n   LogFile : C:\\Temp\\PLX[00001A2B].err\n");
     EXPECT_EQ(AddLoadParentQuestion(L"資料", L"[ root ]"),
