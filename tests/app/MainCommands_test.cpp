@@ -293,4 +293,16 @@ TEST(MainCommands, ExitOffersToDeleteTheErrorLogOfThisProcess)
     }
 }
 
+TEST(MainCommands, ExitEndsNormallyWhenTheSettingsFileCannotBeWritten)
+{
+    // A directory where the file should be: nothing can be read from it or written to it.
+    CMainDlgRun run;
+    ASSERT_TRUE(run.m_dir.MakeDir(L"Pelnix.ini"));
+    run.Step([&] { CloseConfirmed(run); });
+    EXPECT_EQ(run.Run(), IDCANCEL);
+    EXPECT_EQ(run.m_seams.m_listMessages.size(), 1u);
+    DWORD dwAttr = ::GetFileAttributesW(run.IniPath().c_str());
+    EXPECT_TRUE(dwAttr != INVALID_FILE_ATTRIBUTES && (dwAttr & FILE_ATTRIBUTE_DIRECTORY));
+}
+
 } // namespace
