@@ -13,8 +13,8 @@ struct CSampleFile {
 // Creates the directories and files below strRoot (which must exist); throws on failure.
 void CreateSampleTree(const std::wstring &strRoot);
 
-// What the tree view shows after a fresh scan of it: "[ root ]" and the directories, two spaces of
-// indent per level, in the tree's sorted order.
+// What the tree view shows after a fresh scan of it with the default options (system directories
+// skipped, hidden ones kept): "[ root ]" and the directories, two spaces of indent per level.
 std::vector<std::wstring> SampleTreeOutline();
 
 // The sample's files in one directory ("" for the root), and their total size.
