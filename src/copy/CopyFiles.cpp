@@ -4,6 +4,7 @@
 #include "copy/CopyItem.h"
 #include "copy/CopyTexts.h"
 #include "copy/CopyWorker.h"
+#include "copy/RunStatus.h"
 #include "framework/Seams.h"
 #include "support/Path.h"
 #include "support/Pump.h"
@@ -21,18 +22,25 @@ const wchar_t LABEL_CANCELED[] = L"CopyFile:Canceled By User";
 const wchar_t STOP_LINE[] = L"※※※ 処理を中止しました ※※※";
 
 // Waits for hEvent without spinning, keeping this thread's windows alive: while bPumpInput says
-// so every message is dispatched; otherwise only messages sent by other threads are handled (the
-// overwrite question of the worker needs its owner to answer them). False when hThread ended
-// first or the wait failed.
-template <class PumpInput> bool WaitHandlingMessages(HANDLE hEvent, HANDLE hThread, PumpInput bPumpInput)
+// so every message is dispatched, and a kept status line is shown once it is due, so that a long
+// copy shows its file; otherwise only messages sent by other threads are handled (the worker's
+// overwrite question needs its owner to answer them). False when hThread ended first or the wait
+// failed.
+template <class PumpInput>
+bool WaitHandlingMessages(CDirTreeCtrl &tree, HANDLE hEvent, HANDLE hThread, PumpInput bPumpInput)
 {
     const HANDLE ahWait[2] = {hEvent, hThread};
     for (;;) {
         const bool bPump = bPumpInput();
-        const DWORD dwWait = ::MsgWaitForMultipleObjectsEx(2, ahWait, INFINITE, bPump ? QS_ALLINPUT : QS_SENDMESSAGE,
-                                                           bPump ? MWMO_INPUTAVAILABLE : 0);
+        const DWORD dwWait =
+            ::MsgWaitForMultipleObjectsEx(2, ahWait, bPump ? RunStatusDueIn() : INFINITE,
+                                          bPump ? QS_ALLINPUT : QS_SENDMESSAGE, bPump ? MWMO_INPUTAVAILABLE : 0);
         if (dwWait == WAIT_OBJECT_0)
             return true;
+        if (dwWait == WAIT_TIMEOUT) {
+            FlushRunStatus(tree);
+            continue;
+        }
         if (dwWait != WAIT_OBJECT_0 + 2)
             return false;
         if (bPump) {
@@ -47,8 +55,8 @@ template <class PumpInput> bool WaitHandlingMessages(HANDLE hEvent, HANDLE hThre
 // The worker thread with its four events and the parameter block they guard.
 class CCopyWorker {
 public:
-    CCopyWorker(HWND hOwner, int nMode)
-        : m_evJob(::CreateEventW(nullptr, FALSE, FALSE, nullptr)),
+    CCopyWorker(CDirTreeCtrl &tree, int nMode)
+        : m_tree(tree), m_evJob(::CreateEventW(nullptr, FALSE, FALSE, nullptr)),
           m_evDone(::CreateEventW(nullptr, FALSE, FALSE, nullptr)),
           m_evQuit(::CreateEventW(nullptr, FALSE, FALSE, nullptr)),
           m_evExited(::CreateEventW(nullptr, FALSE, FALSE, nullptr))
@@ -59,7 +67,7 @@ public:
         m_param.pEvExited = m_evExited;
         m_param.pSrc = &m_strSrc;
         m_param.pDst = &m_strDst;
-        m_param.pOwner = hOwner;
+        m_param.pOwner = tree.m_hWnd;
         m_param.nMode = nMode;
         if (m_evJob && m_evDone && m_evQuit && m_evExited)
             m_hThread.Attach(
@@ -85,7 +93,7 @@ public:
         m_strSrc = strSrc;
         m_strDst = strDst;
         ::SetEvent(m_evJob);
-        if (!WaitHandlingMessages(m_evDone, m_hThread, bPumpInput)) {
+        if (!WaitHandlingMessages(m_tree, m_evDone, m_hThread, bPumpInput)) {
             dwError = ERROR_INVALID_HANDLE;
             return CR_SYSERR;
         }
@@ -99,17 +107,53 @@ public:
         if (!m_hThread)
             return;
         ::SetEvent(m_evQuit);
-        WaitHandlingMessages(m_evExited, m_hThread, bPumpInput);
+        WaitHandlingMessages(m_tree, m_evExited, m_hThread, bPumpInput);
         ::WaitForSingleObject(m_hThread, INFINITE);
         m_hThread.Close();
     }
 
 private:
+    CDirTreeCtrl &m_tree;
     CEventHandle m_evJob, m_evDone, m_evQuit, m_evExited;
     std::wstring m_strSrc, m_strDst;
     CopyThreadParam m_param;
     CThreadHandle m_hThread;
     DWORD m_dwStartError = 0;
+};
+
+// The tree follows the copy: the directory's node is selected (its parents opened, the node
+// scrolled into view) at a pace the tree view can draw; in between only its parents are opened,
+// so the tree ends up opened as if every directory had been selected, with the last one selected.
+class CTreeFollower {
+public:
+    explicit CTreeFollower(CDirTreeCtrl &tree) : m_tree(tree) {}
+    void Follow(HTREEITEM hItem)
+    {
+        const ULONGLONG ullNow = ::GetTickCount64();
+        if (ullNow - m_ullSelected >= SELECT_PERIOD_MS) {
+            m_tree.SelectItem(hItem);
+            m_ullSelected = ullNow;
+            m_hPending = nullptr;
+            return;
+        }
+        for (HTREEITEM h = m_tree.GetParentItem(hItem); h; h = m_tree.GetParentItem(h)) {
+            if (!(m_tree.GetItemState(h, TVIS_EXPANDED) & TVIS_EXPANDED))
+                m_tree.Expand(h, TVE_EXPAND);
+        }
+        m_hPending = hItem;
+    }
+    void Finish()
+    {
+        if (m_hPending)
+            m_tree.SelectItem(m_hPending);
+        m_hPending = nullptr;
+    }
+
+private:
+    static constexpr ULONGLONG SELECT_PERIOD_MS = 100;
+    CDirTreeCtrl &m_tree;
+    ULONGLONG m_ullSelected = 0;
+    HTREEITEM m_hPending = nullptr;
 };
 
 // ApplyAttrAndTime on the full destination path of a file record.
@@ -191,21 +235,18 @@ bool HandleFileResult(CDirTreeCtrl &tree, CCopyItem &record, const std::wstring 
 
 void CDirTreeCtrl::CopyFiles(const std::wstring &strDestRoot, bool bOnlyUnprocessed)
 {
-    if (m_pStatusWnd) {
-        SetStatus(L"Checking Copy File List.", L"");
-        PumpMessages();
-    }
+    if (m_pStatusWnd)
+        ShowRunPhase(*this, L"Checking Copy File List.", L"");
     // One time for every file stamped with the current time in this run.
     m_ftNow = CTimeToFileTime(CTime::GetCurrentTime());
     CCopyList list;
     BuildCopyList(list, strDestRoot, TVI_ROOT, true, bOnlyUnprocessed);
-    if (m_pStatusWnd) {
-        SetStatus(L"Copying File to ...", L"");
-        PumpMessages();
-    }
+    if (m_pStatusWnd)
+        ShowRunPhase(*this, L"Copying File to ...", L"");
 
     auto bStatusShown = [this] { return m_pStatusWnd && m_pStatusWnd->m_hWnd; };
-    CCopyWorker worker(m_hWnd, FileOverWriteMode);
+    CCopyWorker worker(*this, FileOverWriteMode);
+    CTreeFollower follower(*this);
     std::wstring strSrcDir, strDstDir;
     uintptr_t nDone = 0; // file entries of the current directory marked processed
     for (const auto &pRecord : list) {
@@ -217,11 +258,9 @@ void CDirTreeCtrl::CopyFiles(const std::wstring &strDestRoot, bool bOnlyUnproces
             strDstDir = record.strPath;
             nDone = 0;
             if (!NoExpandOnCopy)
-                SelectItem(record.pItem->m_hTreeItem);
-            if (m_pStatusWnd) {
-                SetStatus((L"Copying File to " + strDstDir).c_str());
-                PumpMessages();
-            }
+                follower.Follow(record.pItem->m_hTreeItem);
+            if (m_pStatusWnd)
+                ShowRunItem(*this, (L"Copying File to " + strDstDir).c_str(), nullptr);
             continue;
         case COPY_KIND_SOURCE_DIR: strSrcDir = record.strPath; continue;
         case COPY_KIND_DIR_END:
@@ -237,10 +276,8 @@ void CDirTreeCtrl::CopyFiles(const std::wstring &strDestRoot, bool bOnlyUnproces
         if (!record.IsFile())
             continue;
 
-        if (m_pStatusWnd) {
-            SetStatus(nullptr, record.strPath.c_str());
-            PumpMessages();
-        }
+        if (m_pStatusWnd)
+            ShowRunItem(*this, nullptr, record.strPath.c_str());
         const std::wstring strSrc = JoinPath(strSrcDir, record.strPath);
         const std::wstring strDst = JoinPath(strDstDir, record.strPath);
         DWORD dwError = 0;
@@ -249,5 +286,6 @@ void CDirTreeCtrl::CopyFiles(const std::wstring &strDestRoot, bool bOnlyUnproces
             ++nDone;
     }
     worker.Stop(bStatusShown);
+    follower.Finish();
     FreeCopyList(list);
 }

@@ -2,17 +2,15 @@
 // (begin, source directory, files, end per directory) and the directory attribute phase (one record
 // per directory).
 #include "copy/CopyItem.h"
+#include "copy/RunStatus.h"
 #include "support/Path.h"
-#include "support/Pump.h"
 #include "tree/DirTreeCtrl.h"
 
 void CDirTreeCtrl::BuildCopyList(CCopyList &list, const std::wstring &strPath, HTREEITEM hParent, bool bIncludeFiles,
                                  bool bOnlyUnprocessed)
 {
-    if (m_pStatusWnd) {
-        SetStatus(nullptr, strPath.c_str());
-        PumpMessages();
-    }
+    if (m_pStatusWnd)
+        ShowRunItem(*this, nullptr, strPath.c_str());
     HTREEITEM hChild = (!hParent || hParent == TVI_ROOT) ? GetRootItem() : GetChildItem(hParent);
     // The source root stands for the destination root itself: its files go there.
     if (const CItemInfo *pChild = hChild ? GetItemRecord(hChild) : nullptr; pChild && pChild->IsKind(ITEM_KIND_ROOT)) {

@@ -84,25 +84,35 @@ uint64_t RoundUpToCluster(uint64_t nSize, uint64_t nBytesPerCluster)
 
 uint64_t GetDiskFreeBytes(const std::wstring &strPath, uint64_t &nBytesPerCluster)
 {
-    nBytesPerCluster = 1;
-    // The volume that holds the path: a drive root, a folder a volume is mounted in, or a share.
-    std::wstring strVolume(std::max<size_t>(strPath.size() + 2, MAX_PATH + 1), L'\0');
-    if (!::GetVolumePathNameW(strPath.c_str(), strVolume.data(), static_cast<DWORD>(strVolume.size())))
-        return DISK_FREE_UNKNOWN;
-    strVolume.resize(std::wcslen(strVolume.c_str()));
-
-    DWORD nSectorsPerCluster = 0, nBytesPerSector = 0, nFreeClusters = 0, nTotalClusters = 0;
-    const bool bClusters = ::GetDiskFreeSpaceW(strVolume.c_str(), &nSectorsPerCluster, &nBytesPerSector, &nFreeClusters,
-                                               &nTotalClusters) != FALSE;
-    if (bClusters && nSectorsPerCluster && nBytesPerSector)
-        nBytesPerCluster = static_cast<uint64_t>(nSectorsPerCluster) * nBytesPerSector;
-    // The extended query counts beyond 2^32 clusters and heeds the caller's quota.
+    // Which volume holds a directory, and its cluster size, do not change while a thread copies
+    // into it: they are asked again when the directory changes. The free space is asked every time.
+    struct CVolume {
+        std::wstring strDir, strRoot; // strRoot empty: the volume cannot be found
+        uint64_t nBytesPerCluster = 1;
+    };
+    thread_local CVolume t_volume;
+    const std::wstring strDir = strPath.substr(0, strPath.find_last_of(L'\\') + 1);
+    if (strDir.empty() || strDir != t_volume.strDir) {
+        t_volume = CVolume{strDir, std::wstring(), 1};
+        // A drive root, a folder a volume is mounted in, or a share.
+        std::wstring strRoot(std::max<size_t>(strPath.size() + 2, MAX_PATH + 1), L'\0');
+        if (::GetVolumePathNameW(strPath.c_str(), strRoot.data(), static_cast<DWORD>(strRoot.size()))) {
+            strRoot.resize(std::wcslen(strRoot.c_str()));
+            DWORD nSectorsPerCluster = 0, nBytesPerSector = 0, nFree = 0, nTotal = 0;
+            if (::GetDiskFreeSpaceW(strRoot.c_str(), &nSectorsPerCluster, &nBytesPerSector, &nFree, &nTotal) &&
+                nSectorsPerCluster && nBytesPerSector)
+                t_volume.nBytesPerCluster = static_cast<uint64_t>(nSectorsPerCluster) * nBytesPerSector;
+            t_volume.strRoot = std::move(strRoot);
+        }
+    }
+    nBytesPerCluster = t_volume.nBytesPerCluster;
+    // Counts beyond 2^32 clusters and heeds the caller's quota.
     ULARGE_INTEGER nAvailable = {};
-    if (::GetDiskFreeSpaceExW(strVolume.c_str(), &nAvailable, nullptr, nullptr))
-        return nAvailable.QuadPart;
-    if (bClusters)
-        return static_cast<uint64_t>(nFreeClusters) * nBytesPerCluster;
-    return DISK_FREE_UNKNOWN;
+    if (t_volume.strRoot.empty() || !::GetDiskFreeSpaceExW(t_volume.strRoot.c_str(), &nAvailable, nullptr, nullptr)) {
+        nBytesPerCluster = 1;
+        return DISK_FREE_UNKNOWN;
+    }
+    return nAvailable.QuadPart;
 }
 
 int CopyOneFile(HWND hOwner, int nMode, const std::wstring &strSrc, const std::wstring &strDst, DWORD &dwError)

@@ -1,13 +1,26 @@
 // The run: the destination directories are created from the tree's leaves, given their
 // attributes, then the files are copied; one summary message ends it, then the error log.
 #include "copy/CopyItem.h"
+#include "copy/RunStatus.h"
 #include "copy/RunSummary.h"
 #include "framework/Seams.h"
 #include "support/FileSystem.h"
 #include "support/Path.h"
-#include "support/Pump.h"
 #include "support/SystemError.h"
 #include "tree/DirTreeCtrl.h"
+
+namespace {
+
+// Most leaves have their parent already, from the leaf before: one call makes them. Otherwise
+// every missing level is made from the drive down, and what stands in the way is reported.
+int CreateLeafDirectory(const std::wstring &strPath)
+{
+    if (::CreateDirectoryW(strPath.c_str(), nullptr))
+        return CDP_CREATED;
+    return CreateDirectoryPath(strPath, true);
+}
+
+} // namespace
 
 void CDirTreeCtrl::ExecuteCopy(const std::wstring &strDestRoot, bool bDirectoryOnly, bool bOnlyUnprocessed)
 {
@@ -20,20 +33,17 @@ void CDirTreeCtrl::ExecuteCopy(const std::wstring &strDestRoot, bool bDirectoryO
     m_pErrorLog->reserve(65536);
 
     OpenStatusWnd();
-    SetStatus(L"Checking Directory Tree Depth...", L"");
-    PumpMessages();
+    ShowRunPhase(*this, L"Checking Directory Tree Depth...", L"");
     std::vector<std::wstring> listLeaves;
     CollectLeafDirs(listLeaves, strDestRoot, TVI_ROOT);
 
     // Creating the leaves level by level creates every directory of the tree.
-    SetStatus(L"Creating Sub Directory.", L"");
-    PumpMessages();
+    ShowRunPhase(*this, L"Creating Sub Directory.", L"");
     for (const std::wstring &strPath : listLeaves) {
         if (m_bCancel)
             break;
-        SetStatus(nullptr, strPath.c_str());
-        PumpMessages();
-        const int nResult = CreateDirectoryPath(strPath, true);
+        ShowRunItem(*this, nullptr, strPath.c_str());
+        const int nResult = CreateLeafDirectory(strPath);
         if (nResult == CDP_EXISTS || nResult == CDP_CREATED)
             continue;
         const DWORD dwError = ::GetLastError();
@@ -87,26 +97,22 @@ void CDirTreeCtrl::CollectLeafDirs(std::vector<std::wstring> &list, const std::w
         CollectLeafDirs(list, JoinPath(strPath, pChild->m_strName), hChild);
     }
     if (nChildren == 0) {
-        SetStatus(nullptr, strPath.c_str());
-        PumpMessages();
+        ShowRunItem(*this, nullptr, strPath.c_str());
         list.push_back(strPath);
     }
 }
 
 void CDirTreeCtrl::SetSubDirAttributes(const std::wstring &strDestRoot)
 {
-    SetStatus(L"Checking Sub Directory Attribute.", L"");
-    PumpMessages();
+    ShowRunPhase(*this, L"Checking Sub Directory Attribute.", L"");
     CCopyList list;
     BuildCopyList(list, strDestRoot, TVI_ROOT, false, false);
 
-    SetStatus(L"Setting Sub Directory Attribute.", L"");
-    PumpMessages();
+    ShowRunPhase(*this, L"Setting Sub Directory Attribute.", L"");
     for (const auto &pRecord : list) {
         if (m_bCancel)
             break;
-        SetStatus(nullptr, pRecord->strPath.c_str());
-        PumpMessages();
+        ShowRunItem(*this, nullptr, pRecord->strPath.c_str());
         ApplyAttrAndTime(*pRecord);
     }
     FreeCopyList(list);

@@ -1,5 +1,7 @@
 // The status window's cancel button pressed in each phase: the step under way is finished, marks
-// go only to what was handled, and a later run of the unprocessed files finishes the job.
+// go only to what was handled, and a later run of the unprocessed files finishes the job. The
+// first item of a phase is always shown, so the button is pressed when it appears; in the copy
+// phase it is pressed while the worker asks about a file.
 #include "RunHost.h"
 
 namespace {
@@ -36,14 +38,14 @@ protected:
 TEST_F(CopyCancel, DuringCreationTheDirectoryUnderWayIsTheLast)
 {
     CCancelWhen cancel([](const std::wstring &strLine1, const std::wstring &strLine2) {
-        return strLine1 == L"Creating Sub Directory." && EndsWith(strLine2, L"\\d2");
+        return strLine1 == L"Creating Sub Directory." && EndsWith(strLine2, L"\\d1");
     });
     ASSERT_TRUE(cancel.IsHooked());
     Run();
     EXPECT_TRUE(cancel.m_bPressed);
     ExpectInterrupted();
     EXPECT_TRUE(Exists(Dst(L"d1")));
-    EXPECT_TRUE(Exists(Dst(L"d2")));
+    EXPECT_FALSE(Exists(Dst(L"d2")));
     EXPECT_FALSE(Exists(Dst(L"d3")));
     EXPECT_FALSE(IsHidden(Dst(L"d1"))); // no attribute phase
     EXPECT_TRUE(TreeState(m_strDst).empty());
@@ -52,13 +54,13 @@ TEST_F(CopyCancel, DuringCreationTheDirectoryUnderWayIsTheLast)
 TEST_F(CopyCancel, DuringAttributesTheDirectoryUnderWayIsTheLast)
 {
     CCancelWhen cancel([](const std::wstring &strLine1, const std::wstring &strLine2) {
-        return strLine1 == L"Setting Sub Directory Attribute." && EndsWith(strLine2, L"\\d2");
+        return strLine1 == L"Setting Sub Directory Attribute." && EndsWith(strLine2, L"\\d1");
     });
     Run();
     EXPECT_TRUE(cancel.m_bPressed);
     ExpectInterrupted();
     EXPECT_TRUE(IsHidden(Dst(L"d1")));
-    EXPECT_TRUE(IsHidden(Dst(L"d2")));
+    EXPECT_FALSE(IsHidden(Dst(L"d2")));
     EXPECT_FALSE(IsHidden(Dst(L"d3")));
     EXPECT_TRUE(TreeState(m_strDst).empty());
     EXPECT_FALSE(File(L"d1", L"a.txt")->IsProcessed());
@@ -66,13 +68,21 @@ TEST_F(CopyCancel, DuringAttributesTheDirectoryUnderWayIsTheLast)
 
 TEST_F(CopyCancel, DuringCopyingTheFileUnderWayFinishesAndTheRerunCopiesTheRest)
 {
-    {
-        CCancelWhen cancel([](const std::wstring &strLine1, const std::wstring &strLine2) {
-            return EndsWith(strLine1, L"\\d1") && strLine2 == L"b.txt";
-        });
-        Run();
-        EXPECT_TRUE(cancel.m_bPressed);
-    }
+    // b.txt is there already: while the worker asks about it, the button is pressed.
+    ASSERT_TRUE(m_dir.WriteFile(L"dst\\d1\\b.txt", "old b"));
+    m_tree.FileOverWriteMode = FOW_ASK;
+    m_seams.m_listOverwriteAnswers = {IDYES};
+    bool bPressed = false;
+    m_seams.m_fnDuringQuestion = [&] {
+        ASSERT_TRUE(m_tree.m_pStatusWnd && m_tree.m_pStatusWnd->m_hWnd);
+        bPressed = ::PostMessageW(m_tree.m_pStatusWnd->GetDlgItem(IDC_STATUS_CANCEL), BM_CLICK, 0, 0) != FALSE;
+        // The click is handled by the waiting user-interface thread while the question is open.
+        for (int i = 0; i < 500 && !m_tree.m_bCancel; ++i)
+            ::Sleep(10);
+        EXPECT_TRUE(m_tree.m_bCancel);
+    };
+    Run();
+    EXPECT_TRUE(bPressed);
     ExpectInterrupted();
     EXPECT_EQ(Bytes(Dst(L"d1\\a.txt")), Bytes(Src(L"d1\\a.txt")));
     EXPECT_EQ(Bytes(Dst(L"d1\\b.txt")), Bytes(Src(L"d1\\b.txt")));

@@ -150,13 +150,16 @@ inline void AddDirectories(CDirTreeCtrl &tree, HTREEITEM hParent, const std::wst
 class CRunSeams : public CScriptedSeams {
 public:
     std::deque<int> m_listOverwriteAnswers;
-    std::vector<DWORD> m_listAskingThreads; // thread of each overwrite question
+    std::vector<DWORD> m_listAskingThreads;   // thread of each overwrite question
+    std::function<void()> m_fnDuringQuestion; // run on the asking thread before the answer
 
     int MessageBox(HWND hOwner, const std::wstring &strText, const std::wstring &strCaption, UINT nType) override
     {
         CLock lock(m_cs);
         if (strCaption == L"上書き確認") {
             m_listAskingThreads.push_back(::GetCurrentThreadId());
+            if (m_fnDuringQuestion)
+                m_fnDuringQuestion();
             if (!m_listOverwriteAnswers.empty()) {
                 m_listMessageAnswers.push_front(m_listOverwriteAnswers.front());
                 m_listOverwriteAnswers.pop_front();
@@ -191,8 +194,8 @@ private:
     CCriticalSection m_cs;
 };
 
-// Presses the status window's cancel button once the status window shows what fnWhen waits for
-// (line 1, line 2). The click is posted when the line is set, so it lands at the next pump.
+// Presses the status window's cancel button when line 2 changes to what fnWhen waits for (with
+// line 1 as shown). The click is posted when the line is set, so it lands at the next drain.
 class CCancelWhen {
 public:
     explicit CCancelWhen(std::function<bool(const std::wstring &, const std::wstring &)> fnWhen)
@@ -217,21 +220,15 @@ private:
     static LRESULT CALLBACK HookProc(int nCode, WPARAM wParam, LPARAM lParam)
     {
         const auto *pMsg = reinterpret_cast<const CWPSTRUCT *>(lParam);
-        if (nCode == HC_ACTION && s_pThis && !s_pThis->m_bPressed && pMsg->message == WM_SETTEXT) {
-            const int nID = ::GetDlgCtrlID(pMsg->hwnd);
+        if (nCode == HC_ACTION && s_pThis && !s_pThis->m_bPressed && pMsg->message == WM_SETTEXT &&
+            ::GetDlgCtrlID(pMsg->hwnd) == IDC_STATUS_LINE2) {
             const HWND hStatus = ::GetParent(pMsg->hwnd);
             const HWND hButton = ::GetDlgItem(hStatus, IDC_STATUS_CANCEL);
-            if ((nID == IDC_STATUS_LINE1 || nID == IDC_STATUS_LINE2) && hButton) {
-                wchar_t szOther[1024] = {};
-                ::GetDlgItemTextW(hStatus, nID == IDC_STATUS_LINE1 ? IDC_STATUS_LINE2 : IDC_STATUS_LINE1, szOther,
-                                  1024);
-                const std::wstring strNew = reinterpret_cast<const wchar_t *>(pMsg->lParam);
-                const std::wstring strLine1 = nID == IDC_STATUS_LINE1 ? strNew : szOther;
-                const std::wstring strLine2 = nID == IDC_STATUS_LINE2 ? strNew : szOther;
-                if (s_pThis->m_fnWhen(strLine1, strLine2)) {
-                    s_pThis->m_bPressed = true;
-                    ::PostMessageW(hButton, BM_CLICK, 0, 0);
-                }
+            wchar_t szLine1[1024] = {};
+            ::GetDlgItemTextW(hStatus, IDC_STATUS_LINE1, szLine1, 1024);
+            if (hButton && s_pThis->m_fnWhen(szLine1, reinterpret_cast<const wchar_t *>(pMsg->lParam))) {
+                s_pThis->m_bPressed = true;
+                ::PostMessageW(hButton, BM_CLICK, 0, 0);
             }
         }
         return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
