@@ -2,7 +2,6 @@
 #include "copy/CopyTexts.h"
 #include "framework/Handles.h"
 #include "framework/Seams.h"
-#include "support/FileSystem.h"
 #include "support/Path.h"
 #include "support/TimeConvert.h"
 #include "support/TimeText.h"
@@ -19,9 +18,22 @@ struct CFileStatus {
     uint64_t nSize = 0;
 };
 
-CFileStatus StatusOf(const WIN32_FIND_DATAW &fd)
+CFileStatus StatusOf(const WIN32_FILE_ATTRIBUTE_DATA &data)
 {
-    return {FileTimeToCTime(&fd.ftLastWriteTime), (static_cast<uint64_t>(fd.nFileSizeHigh) << 32) | fd.nFileSizeLow};
+    return {FileTimeToCTime(&data.ftLastWriteTime),
+            (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow};
+}
+
+// True with its attributes, times and size when the path names an existing entry that is not a
+// directory. The same answer as a find-first search for the name (a name with wildcards names no
+// file), at a fraction of its cost: this is asked twice for every file of a run.
+bool ReadFileEntry(const std::wstring &strPath, WIN32_FILE_ATTRIBUTE_DATA &data)
+{
+    const size_t nNameStart = strPath.find_last_of(L"\\/:") + 1; // npos + 1 == 0
+    if (strPath.find_first_of(L"*?", nNameStart) != std::wstring::npos)
+        return false;
+    return ::GetFileAttributesExW(strPath.c_str(), GetFileExInfoStandard, &data) &&
+           !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 // The question is raised above the copying so that it comes up at once.
@@ -120,17 +132,17 @@ int CopyOneFile(HWND hOwner, int nMode, const std::wstring &strSrc, const std::w
     dwError = 0;
     if (CompareNameNoCase(strSrc, strDst) == 0)
         return CR_SAME_PATH;
-    WIN32_FIND_DATAW fdSrc, fdDst;
-    if (!FindFileEntry(strSrc, &fdSrc))
+    WIN32_FILE_ATTRIBUTE_DATA dataSrc, dataDst;
+    if (!ReadFileEntry(strSrc, dataSrc))
         return CR_SRC_NOT_FOUND;
-    const CFileStatus src = StatusOf(fdSrc);
+    const CFileStatus src = StatusOf(dataSrc);
 
-    const bool bExists = FindFileEntry(strDst, &fdDst);
+    const bool bExists = ReadFileEntry(strDst, dataDst);
     CFileStatus dst;
     if (bExists) {
         if (nMode == FOW_NEVER)
             return CR_ALREADY_EXIST;
-        dst = StatusOf(fdDst);
+        dst = StatusOf(dataDst);
         if (nMode == FOW_IF_NEWER && src.timeModified <= dst.timeModified)
             return CR_UP_TO_DATE;
         if (nMode == FOW_ASK) {
@@ -154,7 +166,7 @@ int CopyOneFile(HWND hOwner, int nMode, const std::wstring &strSrc, const std::w
             return CR_DISK_SHORT;
     }
 
-    if (bExists && !ClearDestination(strSrc, strDst, fdDst.dwFileAttributes)) {
+    if (bExists && !ClearDestination(strSrc, strDst, dataDst.dwFileAttributes)) {
         dwError = ::GetLastError();
         return CR_SYSERR;
     }
