@@ -1,0 +1,291 @@
+// The file copy phase: the copy list is walked on the user-interface thread while one worker
+// thread checks and copies each file; results become counters, flags, log lines and marks here.
+#include "copy/AttrRules.h"
+#include "copy/CopyItem.h"
+#include "copy/CopyTexts.h"
+#include "copy/CopyWorker.h"
+#include "copy/RunStatus.h"
+#include "framework/Seams.h"
+#include "support/Path.h"
+#include "support/Pump.h"
+#include "support/SystemError.h"
+#include "support/TimeConvert.h"
+#include "tree/DirTreeCtrl.h"
+
+#include <process.h>
+
+namespace {
+
+const wchar_t LABEL_FAILED[] = L"CopyFile:Failed(%s)";
+const wchar_t LABEL_SKIPPED[] = L"CopyFile:Skipped(%s)";
+const wchar_t LABEL_CANCELED[] = L"CopyFile:Canceled By User";
+const wchar_t STOP_LINE[] = L"※※※ 処理を中止しました ※※※";
+
+// Waits for hEvent without spinning, keeping this thread's windows alive: while bPumpInput says
+// so every message is dispatched, and a kept status line is shown once it is due, so that a long
+// copy shows its file; otherwise only messages sent by other threads are handled (the worker's
+// overwrite question needs its owner to answer them). False when hThread ended first or the wait
+// failed.
+template <class PumpInput>
+bool WaitHandlingMessages(CDirTreeCtrl &tree, HANDLE hEvent, HANDLE hThread, PumpInput bPumpInput)
+{
+    const HANDLE ahWait[2] = {hEvent, hThread};
+    for (;;) {
+        const bool bPump = bPumpInput();
+        const DWORD dwWait =
+            ::MsgWaitForMultipleObjectsEx(2, ahWait, bPump ? RunStatusDueIn() : INFINITE,
+                                          bPump ? QS_ALLINPUT : QS_SENDMESSAGE, bPump ? MWMO_INPUTAVAILABLE : 0);
+        if (dwWait == WAIT_OBJECT_0)
+            return true;
+        if (dwWait == WAIT_TIMEOUT) {
+            FlushRunStatus(tree);
+            continue;
+        }
+        if (dwWait != WAIT_OBJECT_0 + 2)
+            return false;
+        if (bPump) {
+            PumpMessages();
+        } else {
+            MSG msg;
+            ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        }
+    }
+}
+
+// The worker thread with its four events and the parameter block they guard.
+class CCopyWorker {
+public:
+    CCopyWorker(CDirTreeCtrl &tree, int nMode)
+        : m_tree(tree), m_evJob(::CreateEventW(nullptr, FALSE, FALSE, nullptr)),
+          m_evDone(::CreateEventW(nullptr, FALSE, FALSE, nullptr)),
+          m_evQuit(::CreateEventW(nullptr, FALSE, FALSE, nullptr)),
+          m_evExited(::CreateEventW(nullptr, FALSE, FALSE, nullptr))
+    {
+        m_param.pEvJob = m_evJob;
+        m_param.pEvDone = m_evDone;
+        m_param.pEvQuit = m_evQuit;
+        m_param.pEvExited = m_evExited;
+        m_param.pSrc = &m_strSrc;
+        m_param.pDst = &m_strDst;
+        m_param.pOwner = tree.m_hWnd;
+        m_param.nMode = nMode;
+        if (m_evJob && m_evDone && m_evQuit && m_evExited)
+            m_hThread.Attach(
+                reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, CopyThreadProc, &m_param, 0, nullptr)));
+        if (!m_hThread)
+            m_dwStartError = ::GetLastError() ? ::GetLastError() : ERROR_NOT_ENOUGH_MEMORY;
+    }
+    ~CCopyWorker()
+    {
+        Stop([] { return false; });
+    }
+    CCopyWorker(const CCopyWorker &) = delete;
+    CCopyWorker &operator=(const CCopyWorker &) = delete;
+
+    // One file. A worker that could not be started fails every job with the reason.
+    template <class PumpInput>
+    int Run(const std::wstring &strSrc, const std::wstring &strDst, DWORD &dwError, PumpInput bPumpInput)
+    {
+        if (!m_hThread) {
+            dwError = m_dwStartError;
+            return CR_SYSERR;
+        }
+        m_strSrc = strSrc;
+        m_strDst = strDst;
+        ::SetEvent(m_evJob);
+        if (!WaitHandlingMessages(m_tree, m_evDone, m_hThread, bPumpInput)) {
+            dwError = ERROR_INVALID_HANDLE;
+            return CR_SYSERR;
+        }
+        dwError = m_param.dwError;
+        return m_param.nResult;
+    }
+
+    // Tells the worker to quit and waits until it has; the events and the block outlive it.
+    template <class PumpInput> void Stop(PumpInput bPumpInput)
+    {
+        if (!m_hThread)
+            return;
+        ::SetEvent(m_evQuit);
+        WaitHandlingMessages(m_tree, m_evExited, m_hThread, bPumpInput);
+        ::WaitForSingleObject(m_hThread, INFINITE);
+        m_hThread.Close();
+    }
+
+private:
+    CDirTreeCtrl &m_tree;
+    CEventHandle m_evJob, m_evDone, m_evQuit, m_evExited;
+    std::wstring m_strSrc, m_strDst;
+    CopyThreadParam m_param;
+    CThreadHandle m_hThread;
+    DWORD m_dwStartError = 0;
+};
+
+// The tree follows the copy: the directory's node is selected (its parents opened, the node
+// scrolled into view) at a pace the tree view can draw; in between only its parents are opened,
+// so the tree ends up opened as if every directory had been selected, with the last one selected.
+class CTreeFollower {
+public:
+    explicit CTreeFollower(CDirTreeCtrl &tree) : m_tree(tree) {}
+    void Follow(HTREEITEM hItem)
+    {
+        const ULONGLONG ullNow = ::GetTickCount64();
+        if (ullNow - m_ullSelected >= SELECT_PERIOD_MS) {
+            m_tree.SelectItem(hItem);
+            m_ullSelected = ullNow;
+            m_hPending = nullptr;
+            return;
+        }
+        for (HTREEITEM h = m_tree.GetParentItem(hItem); h; h = m_tree.GetParentItem(h)) {
+            if (!(m_tree.GetItemState(h, TVIS_EXPANDED) & TVIS_EXPANDED))
+                m_tree.Expand(h, TVE_EXPAND);
+        }
+        m_hPending = hItem;
+    }
+    void Finish()
+    {
+        if (m_hPending)
+            m_tree.SelectItem(m_hPending);
+        m_hPending = nullptr;
+    }
+
+private:
+    static constexpr ULONGLONG SELECT_PERIOD_MS = 100;
+    CDirTreeCtrl &m_tree;
+    ULONGLONG m_ullSelected = 0;
+    HTREEITEM m_hPending = nullptr;
+};
+
+// ApplyAttrAndTime on the full destination path of a file record.
+void ApplyToFile(CDirTreeCtrl &tree, CCopyItem &record, const std::wstring &strDst)
+{
+    std::wstring strName = std::move(record.strPath);
+    record.strPath = strDst;
+    tree.ApplyAttrAndTime(record);
+    record.strPath = std::move(strName);
+}
+
+// Turns one file's result into counters, flags, log lines, marks and messages. True when the
+// file counts as handled for its directory's mark.
+bool HandleFileResult(CDirTreeCtrl &tree, CCopyItem &record, const std::wstring &strSrc, const std::wstring &strDst,
+                      int nResult, DWORD dwError)
+{
+    auto log = [&](DWORD dwCode, const wchar_t *pszLabel, const wchar_t *pszArg) {
+        tree.AddErrorLog(dwCode, pszLabel, pszArg, strSrc, strDst);
+    };
+    auto stop = [&](const wchar_t *pszLabel, const wchar_t *pszArg) {
+        tree.m_bCancel = 1;
+        tree.AddErrorLog(0, pszLabel, pszArg, STOP_LINE, std::wstring());
+    };
+    // The destination stays as it was; without protection it still gets the entry's choices.
+    auto keep = [&] {
+        record.pItem->SetProcessed(true);
+        if (!tree.ProtectAttrOfExist) {
+            ++tree.m_nProcessed;
+            ApplyToFile(tree, record, strDst);
+        }
+        return true;
+    };
+    auto fatal = [&](DWORD dwFlag, const wchar_t *pszArg) {
+        tree.m_dwResult |= dwFlag;
+        log(dwError, LABEL_FAILED, pszArg);
+        stop(LABEL_FAILED, pszArg);
+        const std::wstring strError = nResult == CR_SYSERR ? GetSystemErrorText(dwError, true) : std::wstring();
+        UiMessageBox(tree.m_hWnd, FormatFatalCopyMessage(nResult, strSrc, strDst, strError), FATAL_CAPTION,
+                     MB_OK | MB_ICONSTOP | MB_SYSTEMMODAL);
+        return false;
+    };
+
+    switch (nResult) {
+    case CR_COPIED:
+        ++tree.m_nProcessed;
+        record.pItem->SetProcessed(true);
+        record.dwKind = FlagsAfterCopy(record.dwKind, record.pItem->m_nTimeMode);
+        ApplyToFile(tree, record, strDst);
+        return true;
+    case CR_SYSERR: return fatal(RF_COPY_ERROR, L"SysErr");
+    case CR_SAME_PATH: return fatal(RF_SAME_PATH, L"Same Path");
+    case CR_SRC_NOT_FOUND: return fatal(RF_SRC_NOT_FOUND, L"Src Not Found");
+    case CR_DISK_SHORT:
+    case CR_DISK_FULL:
+        tree.m_dwResult |= static_cast<DWORD>(nResult);
+        ++tree.m_nDiskFull;
+        log(0, LABEL_FAILED, L"Disk Full");
+        if (tree.BreakOnDiskFull)
+            stop(LABEL_FAILED, L"Disk Full");
+        return false;
+    case CR_UP_TO_DATE:
+        ++tree.m_nSkipped;
+        log(0, LABEL_SKIPPED, L"Up to Date");
+        return keep();
+    case CR_ALREADY_EXIST:
+        ++tree.m_nSkipped;
+        log(0, LABEL_SKIPPED, L"Already Exist");
+        return keep();
+    case CR_SKIP_BY_USER: log(0, LABEL_SKIPPED, L"By User"); return keep();
+    case CR_CANCEL_BY_USER:
+        log(0, LABEL_CANCELED, L"");
+        stop(LABEL_CANCELED, L"");
+        return false;
+    default: return false;
+    }
+}
+
+} // namespace
+
+void CDirTreeCtrl::CopyFiles(const std::wstring &strDestRoot, bool bOnlyUnprocessed)
+{
+    if (m_pStatusWnd)
+        ShowRunPhase(*this, L"Checking Copy File List.", L"");
+    // One time for every file stamped with the current time in this run.
+    m_ftNow = CTimeToFileTime(CTime::GetCurrentTime());
+    CCopyList list;
+    BuildCopyList(list, strDestRoot, TVI_ROOT, true, bOnlyUnprocessed);
+    if (m_pStatusWnd)
+        ShowRunPhase(*this, L"Copying File to ...", L"");
+
+    auto bStatusShown = [this] { return m_pStatusWnd && m_pStatusWnd->m_hWnd; };
+    CCopyWorker worker(*this, FileOverWriteMode);
+    CTreeFollower follower(*this);
+    std::wstring strSrcDir, strDstDir;
+    uintptr_t nDone = 0; // file entries of the current directory marked processed
+    for (const auto &pRecord : list) {
+        if (m_bCancel)
+            break;
+        CCopyItem &record = *pRecord;
+        switch (record.DirKind()) {
+        case COPY_KIND_DIR_BEGIN:
+            strDstDir = record.strPath;
+            nDone = 0;
+            if (!NoExpandOnCopy)
+                follower.Follow(record.pItem->m_hTreeItem);
+            if (m_pStatusWnd)
+                ShowRunItem(*this, (L"Copying File to " + strDstDir).c_str(), nullptr);
+            continue;
+        case COPY_KIND_SOURCE_DIR: strSrcDir = record.strPath; continue;
+        case COPY_KIND_DIR_END:
+            strSrcDir.clear();
+            strDstDir.clear();
+            if (nDone == record.pData.nFileCount) {
+                record.pItem->MarkCopied();
+                UpdateItemImage(record.pItem->m_hTreeItem);
+            }
+            continue;
+        default: break;
+        }
+        if (!record.IsFile())
+            continue;
+
+        if (m_pStatusWnd)
+            ShowRunItem(*this, nullptr, record.strPath.c_str());
+        const std::wstring strSrc = JoinPath(strSrcDir, record.strPath);
+        const std::wstring strDst = JoinPath(strDstDir, record.strPath);
+        DWORD dwError = 0;
+        const int nResult = worker.Run(strSrc, strDst, dwError, [&] { return bStatusShown() && !m_bCancel; });
+        if (HandleFileResult(*this, record, strSrc, strDst, nResult, dwError))
+            ++nDone;
+    }
+    worker.Stop(bStatusShown);
+    follower.Finish();
+    FreeCopyList(list);
+}

@@ -1,0 +1,206 @@
+#include "copy/CopyWorker.h"
+#include "copy/CopyTexts.h"
+#include "framework/Handles.h"
+#include "framework/Seams.h"
+#include "support/Path.h"
+#include "support/TimeConvert.h"
+#include "support/TimeText.h"
+#include "tree/OptionSet.h"
+
+#include <algorithm>
+#include <cwchar>
+
+namespace {
+
+// What the overwrite policy looks at: the modification time in whole seconds, and the size.
+struct CFileStatus {
+    CTime timeModified;
+    uint64_t nSize = 0;
+};
+
+CFileStatus StatusOf(const WIN32_FILE_ATTRIBUTE_DATA &data)
+{
+    return {FileTimeToCTime(&data.ftLastWriteTime),
+            (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow};
+}
+
+// True with its attributes, times and size when the path names an existing entry that is not a
+// directory. The same answer as a find-first search for the name (a name with wildcards names no
+// file), at a fraction of its cost: this is asked twice for every file of a run.
+bool ReadFileEntry(const std::wstring &strPath, WIN32_FILE_ATTRIBUTE_DATA &data)
+{
+    const size_t nNameStart = strPath.find_last_of(L"\\/:") + 1; // npos + 1 == 0
+    if (strPath.find_first_of(L"*?", nNameStart) != std::wstring::npos)
+        return false;
+    return ::GetFileAttributesExW(strPath.c_str(), GetFileExInfoStandard, &data) &&
+           !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// The question is raised above the copying so that it comes up at once.
+int AskOverwrite(HWND hOwner, const std::wstring &strSrc, const CFileStatus &src, const std::wstring &strDst,
+                 const CFileStatus &dst)
+{
+    const DWORD dwParts = TIME_PART_DATE | TIME_PART_TIME;
+    const std::wstring strText = FormatOverwriteQuestion(strSrc, FormatCTime(src.timeModified, dwParts), src.nSize,
+                                                         strDst, FormatCTime(dst.timeModified, dwParts), dst.nSize);
+    const HANDLE hThread = ::GetCurrentThread();
+    const int nOldPriority = ::GetThreadPriority(hThread);
+    ::SetThreadPriority(hThread, THREAD_PRIORITY_ABOVE_NORMAL);
+    const int nAnswer = UiMessageBox(hOwner, strText, OVERWRITE_CAPTION, MB_YESNOCANCEL | MB_ICONQUESTION);
+    ::SetThreadPriority(hThread, nOldPriority);
+    return nAnswer;
+}
+
+// Makes room for the new copy. The source is opened first, so that a source that cannot be read
+// never costs the existing destination; a destination that cannot be deleted keeps its attributes.
+bool ClearDestination(const std::wstring &strSrc, const std::wstring &strDst, DWORD dwDstAttributes)
+{
+    CFileHandle hSrc(::CreateFileW(strSrc.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!hSrc)
+        return false;
+    hSrc.Close();
+    if (!::SetFileAttributesW(strDst.c_str(), FILE_ATTRIBUTE_NORMAL))
+        return false;
+    if (::DeleteFileW(strDst.c_str()))
+        return true;
+    const DWORD dwError = ::GetLastError();
+    ::SetFileAttributesW(strDst.c_str(), dwDstAttributes);
+    ::SetLastError(dwError);
+    return false;
+}
+
+// A failed copy may leave a truncated or empty file behind (Wine's does after a disk-full write);
+// a later only-when-newer run would take it for an up-to-date copy. Nothing stood at dst before
+// the copy, so whatever file is there now is the remnant. Keeps the copy's error code.
+void RemovePartialCopy(const std::wstring &strDst)
+{
+    const DWORD dwError = ::GetLastError();
+    const DWORD dwAttributes = ::GetFileAttributesW(strDst.c_str());
+    if (dwAttributes != INVALID_FILE_ATTRIBUTES && !(dwAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        if (dwAttributes & FILE_ATTRIBUTE_READONLY)
+            ::SetFileAttributesW(strDst.c_str(), FILE_ATTRIBUTE_NORMAL);
+        ::DeleteFileW(strDst.c_str());
+    }
+    ::SetLastError(dwError);
+}
+
+} // namespace
+
+uint64_t RoundUpToCluster(uint64_t nSize, uint64_t nBytesPerCluster)
+{
+    if (nBytesPerCluster <= 1 || nSize % nBytesPerCluster == 0)
+        return nSize;
+    const uint64_t nRounded = nSize - nSize % nBytesPerCluster + nBytesPerCluster;
+    return nRounded < nSize ? UINT64_MAX : nRounded;
+}
+
+uint64_t GetDiskFreeBytes(const std::wstring &strPath, uint64_t &nBytesPerCluster)
+{
+    // Which volume holds a directory, and its cluster size, do not change while a thread copies
+    // into it: they are asked again when the directory changes. The free space is asked every time.
+    struct CVolume {
+        std::wstring strDir, strRoot; // strRoot empty: the volume cannot be found
+        uint64_t nBytesPerCluster = 1;
+    };
+    thread_local CVolume t_volume;
+    const std::wstring strDir = strPath.substr(0, strPath.find_last_of(L'\\') + 1);
+    if (strDir.empty() || strDir != t_volume.strDir) {
+        t_volume = CVolume{strDir, std::wstring(), 1};
+        // A drive root, a folder a volume is mounted in, or a share.
+        std::wstring strRoot(std::max<size_t>(strPath.size() + 2, MAX_PATH + 1), L'\0');
+        if (::GetVolumePathNameW(strPath.c_str(), strRoot.data(), static_cast<DWORD>(strRoot.size()))) {
+            strRoot.resize(std::wcslen(strRoot.c_str()));
+            DWORD nSectorsPerCluster = 0, nBytesPerSector = 0, nFree = 0, nTotal = 0;
+            if (::GetDiskFreeSpaceW(strRoot.c_str(), &nSectorsPerCluster, &nBytesPerSector, &nFree, &nTotal) &&
+                nSectorsPerCluster && nBytesPerSector)
+                t_volume.nBytesPerCluster = static_cast<uint64_t>(nSectorsPerCluster) * nBytesPerSector;
+            t_volume.strRoot = std::move(strRoot);
+        }
+    }
+    nBytesPerCluster = t_volume.nBytesPerCluster;
+    // Counts beyond 2^32 clusters and heeds the caller's quota.
+    ULARGE_INTEGER nAvailable = {};
+    if (t_volume.strRoot.empty() || !::GetDiskFreeSpaceExW(t_volume.strRoot.c_str(), &nAvailable, nullptr, nullptr)) {
+        nBytesPerCluster = 1;
+        return DISK_FREE_UNKNOWN;
+    }
+    return nAvailable.QuadPart;
+}
+
+int CopyOneFile(HWND hOwner, int nMode, const std::wstring &strSrc, const std::wstring &strDst, DWORD &dwError)
+{
+    dwError = 0;
+    if (CompareNameNoCase(strSrc, strDst) == 0)
+        return CR_SAME_PATH;
+    WIN32_FILE_ATTRIBUTE_DATA dataSrc, dataDst;
+    if (!ReadFileEntry(strSrc, dataSrc))
+        return CR_SRC_NOT_FOUND;
+    const CFileStatus src = StatusOf(dataSrc);
+
+    const bool bExists = ReadFileEntry(strDst, dataDst);
+    CFileStatus dst;
+    if (bExists) {
+        if (nMode == FOW_NEVER)
+            return CR_ALREADY_EXIST;
+        dst = StatusOf(dataDst);
+        if (nMode == FOW_IF_NEWER && src.timeModified <= dst.timeModified)
+            return CR_UP_TO_DATE;
+        if (nMode == FOW_ASK) {
+            const int nAnswer = AskOverwrite(hOwner, strSrc, src, strDst, dst);
+            if (nAnswer == IDNO)
+                return CR_SKIP_BY_USER;
+            if (nAnswer != IDYES)
+                return CR_CANCEL_BY_USER;
+        }
+    }
+
+    uint64_t nCluster = 1;
+    uint64_t nFree = GetDiskFreeBytes(strDst, nCluster);
+    if (nFree != DISK_FREE_UNKNOWN) {
+        if (nFree == 0)
+            return CR_DISK_FULL;
+        // The destination's own clusters come free when it is replaced.
+        if (bExists)
+            nFree += std::min(RoundUpToCluster(dst.nSize, nCluster), UINT64_MAX - nFree);
+        if (RoundUpToCluster(src.nSize, nCluster) > nFree)
+            return CR_DISK_SHORT;
+    }
+
+    if (bExists && !ClearDestination(strSrc, strDst, dataDst.dwFileAttributes)) {
+        dwError = ::GetLastError();
+        return CR_SYSERR;
+    }
+    if (!::CopyFileW(strSrc.c_str(), strDst.c_str(), FALSE)) {
+        dwError = ::GetLastError();
+        RemovePartialCopy(strDst);
+        return CR_SYSERR;
+    }
+    return CR_COPIED;
+}
+
+unsigned __stdcall CopyThreadProc(void *pParam)
+{
+    CopyThreadParam &param = *static_cast<CopyThreadParam *>(pParam);
+    bool bNoSpace = false; // no free space at all: the drive will not empty itself during the phase
+    const HANDLE ahWait[2] = {param.pEvJob, param.pEvQuit};
+    while (::WaitForMultipleObjects(2, ahWait, FALSE, INFINITE) == WAIT_OBJECT_0) {
+        if (bNoSpace) {
+            param.nResult = CR_DISK_FULL;
+            param.dwError = 0;
+        } else {
+            try {
+                const std::wstring strSrc = *param.pSrc, strDst = *param.pDst;
+                DWORD dwError = 0;
+                param.nResult = CopyOneFile(param.pOwner, param.nMode, strSrc, strDst, dwError);
+                param.dwError = dwError;
+            } catch (...) { // nothing may leave the thread; a job that could not run is a failed job
+                param.nResult = CR_SYSERR;
+                param.dwError = ERROR_NOT_ENOUGH_MEMORY;
+            }
+            bNoSpace = param.nResult == CR_DISK_FULL;
+        }
+        ::SetEvent(param.pEvDone);
+    }
+    ::SetEvent(param.pEvExited);
+    return 0;
+}

@@ -1,0 +1,57 @@
+// The worker side of the file copy phase: one file job at a time, handed over through events.
+// The worker decides by the overwrite policy and the free space, asks about overwriting when the
+// policy says so, and copies; everything else of the phase stays on the user-interface thread.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+// Result of one file job. The failure and disk values equal the run's result flags.
+enum : int {
+    CR_COPIED = 0,
+    CR_SYSERR = 0x10,             // a system call failed; the error code says why
+    CR_SAME_PATH = 0x20,          // source and destination are the same path
+    CR_SRC_NOT_FOUND = 0x40,      // the source is not an existing file
+    CR_DISK_SHORT = 0x100,        // the file does not fit into the free space
+    CR_DISK_FULL = 0x200,         // the destination drive has no free space
+    CR_UP_TO_DATE = 0x1000,       // only-when-newer and the destination is not older
+    CR_SKIP_BY_USER = 0x2000,     // the user answered No
+    CR_ALREADY_EXIST = 0x4000,    // never-overwrite and the destination exists
+    CR_CANCEL_BY_USER = 0x800000, // the user answered Cancel
+};
+
+// Shared by the user-interface thread and the worker. The events are auto-reset and start
+// non-signalled; the paths are written only while the worker is idle, the results read only after
+// pEvDone.
+struct CopyThreadParam {
+    HANDLE pEvJob = nullptr;    // set by the main thread: a job is ready
+    HANDLE pEvDone = nullptr;   // set by the worker: its result is ready
+    HANDLE pEvQuit = nullptr;   // set by the main thread: no more jobs
+    HANDLE pEvExited = nullptr; // set by the worker just before it returns
+    const std::wstring *pSrc = nullptr;
+    const std::wstring *pDst = nullptr;
+    HWND pOwner = nullptr; // owner of the overwrite question
+    int nMode = 0;         // FileOverWriteMode at the start of the phase
+    int nResult = 0;
+    DWORD dwError = 0;
+};
+
+// The worker: waits for a job or the end, runs each job, and returns 0 once told to quit. After a
+// job found the drive without any free space, later jobs report the same without trying.
+unsigned __stdcall CopyThreadProc(void *pParam);
+
+// One file: the checks in their order, the overwrite question, then the copy. dwError is the
+// system's code for CR_SYSERR and 0 otherwise. A copy that fails leaves no file at dst behind.
+int CopyOneFile(HWND hOwner, int nMode, const std::wstring &strSrc, const std::wstring &strDst, DWORD &dwError);
+
+// Free space that is not known: no disk check is made, the copy itself tells.
+constexpr uint64_t DISK_FREE_UNKNOWN = UINT64_MAX;
+
+// Free bytes for the caller on the volume that holds strPath (a drive path, a folder where a
+// volume is mounted, or \\server\share\...), and that volume's cluster size (1 when unknown).
+// DISK_FREE_UNKNOWN when the volume cannot be asked.
+uint64_t GetDiskFreeBytes(const std::wstring &strPath, uint64_t &nBytesPerCluster);
+
+// The space a file of nSize bytes takes: whole clusters.
+uint64_t RoundUpToCluster(uint64_t nSize, uint64_t nBytesPerCluster);
