@@ -1,0 +1,47 @@
+"""Icon 151 of the options dialog: a card of settings, three check boxes with their labels, two
+of them ticked, and a slider along the bottom."""
+import os
+
+from artlib import BLUE, WHITE, Canvas, write_icon_or_cursor
+
+CARD_EDGE = (96, 96, 96)
+BOX_EDGE = (64, 64, 64)
+TICK = (24, 150, 48)
+LABEL = (120, 150, 220)
+TRACK = (150, 150, 150)
+
+
+def tick(c, x, y, b):
+    """A tick inside the box whose corners are x, y and x + b, y + b; in a small box a dot."""
+    if b < 4:
+        c.put(x + b // 2, y + b // 2, TICK)
+        return
+    for dx in (0, 1):
+        c.line(x + 1 + dx, y + b // 2, x + b // 2 + dx - 1, y + b - 1, TICK)
+        c.line(x + b // 2 + dx - 1, y + b - 1, x + b - 1, y + 1, TICK)
+
+
+def options_icon(size):
+    c = Canvas(size, size)
+    s = size / 16.0
+    c.rect(int(1 * s), 0, size - 1 - int(1 * s), size - 1, WHITE)
+    c.frame(int(1 * s), 0, size - 1 - int(1 * s), size - 1, CARD_EDGE)
+    for row, ticked in enumerate((True, False, True)):
+        x, y = int(3 * s), int((2 + 4 * row) * s)
+        box = int(3.5 * s) - 1
+        c.rect(x, y, x + box, y + box, WHITE)
+        c.frame(x, y, x + box, y + box, BOX_EDGE)
+        if ticked:
+            tick(c, x, y, box)
+        for t in range(max(1, int(s))):
+            c.line(int(8 * s), y + int(1.5 * s) + t, size - 1 - int(3 * s), y + int(1.5 * s) + t, LABEL)
+    y = int(14.5 * s)
+    c.line(int(3 * s), y, size - 1 - int(3 * s), y, TRACK)
+    knob = int(9 * s)
+    r = max(1, int(s))
+    c.rect(knob - r, y - r, knob + r, y + r, BLUE)
+    return c
+
+
+def draw(res):
+    write_icon_or_cursor(os.path.join(res, "Options.ico"), [options_icon(32), options_icon(16)])
