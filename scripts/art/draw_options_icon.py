@@ -1,8 +1,14 @@
 """Icon 151 of the options dialog: a card of settings, three check boxes with their labels, two
-of them ticked, and a slider along the bottom."""
-import os
+of them ticked, and a slider along the bottom.
 
-from artlib import BLUE, WHITE, Canvas, write_icon_or_cursor
+Written as raw resources (the images and the group directory) for Options.rc to declare with image
+ids of their own: an ICON statement numbers its images from 1 in every script, so icons of two
+scripts clash when the linker merges them.
+"""
+import os
+import struct
+
+from artlib import BLUE, WHITE, Canvas, dib32
 
 CARD_EDGE = (96, 96, 96)
 BOX_EDGE = (64, 64, 64)
@@ -43,5 +49,16 @@ def options_icon(size):
     return c
 
 
+FIRST_IMAGE_ID = 1511  # the images' ids, 1511 (32 x 32) and 1512 (16 x 16), as Options.rc declares them
+
+
 def draw(res):
-    write_icon_or_cursor(os.path.join(res, "Options.ico"), [options_icon(32), options_icon(16)])
+    images = [options_icon(32), options_icon(16)]
+    group = struct.pack("<HHH", 0, 1, len(images))
+    for i, c in enumerate(images):
+        blob = dib32(c)
+        with open(os.path.join(res, "Options%d.dib" % c.w), "wb") as f:
+            f.write(blob)
+        group += struct.pack("<BBBBHHIH", c.w % 256, c.h % 256, 0, 0, 1, 32, len(blob), FIRST_IMAGE_ID + i)
+    with open(os.path.join(res, "Options.grp"), "wb") as f:
+        f.write(group)

@@ -184,8 +184,16 @@ TEST(OptionsDlg, EveryControlInOrderWithItsText)
         EXPECT_TRUE(frame & WS_SYSMENU);
         EXPECT_FALSE(frame & WS_THICKFRAME);
         EXPECT_TRUE(::GetWindowLongW(hDlg, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
-        EXPECT_EQ(dlg.SendMessage(WM_GETICON, ICON_BIG),
-                  reinterpret_cast<LRESULT>(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_OPTIONS))));
+        HICON hIcon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_OPTIONS));
+        ASSERT_NE(hIcon, nullptr);
+        EXPECT_EQ(dlg.SendMessage(WM_GETICON, ICON_BIG), reinterpret_cast<LRESULT>(hIcon));
+        ICONINFO info = {};
+        ASSERT_TRUE(::GetIconInfo(hIcon, &info));
+        BITMAP bm = {};
+        ::GetObjectW(info.hbmColor, sizeof bm, &bm);
+        EXPECT_EQ(bm.bmWidth, 32);
+        ::DeleteObject(info.hbmColor);
+        ::DeleteObject(info.hbmMask);
         LOGFONTW lf = {};
         ASSERT_TRUE(::GetObjectW(dlg.GetFont(), sizeof lf, &lf));
         EXPECT_STREQ(lf.lfFaceName, L"ＭＳ Ｐゴシック");
