@@ -60,10 +60,6 @@ void CMainDlg::DeleteDirectoryCommand()
 // refreshes the report.
 void CMainDlg::RunCommand(bool) {}
 
-// The options dialog (Shift or the right button held: the bulk settings) runs here, busy, and
-// refreshes the report after it.
-void CMainDlg::OptionsCommand() {}
-
 // The item attributes dialog of the selected node runs here, busy, and refreshes the report after it.
 void CMainDlg::EditAttributesCommand()
 {

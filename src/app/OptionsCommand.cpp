@@ -1,0 +1,19 @@
+#include "app/MainDlg.h"
+
+#include "app/OptionsDlg.h"
+#include "framework/Seams.h"
+
+void CMainDlg::OptionsCommand()
+{
+    // Shift or the right button selects the bulk attribute settings, which are not built yet.
+    if (UiIsKeyDown(VK_SHIFT) || UiIsKeyDown(VK_RBUTTON)) {
+        UiMessageBeep(0);
+        return;
+    }
+    EnableUserInterface(false);
+    EditOptions(m_tree, m_hWnd);
+    EnableUserInterface(true);
+    // The report pane shows only while files are part of the job.
+    ArrangeControls();
+    RefreshReport();
+}
