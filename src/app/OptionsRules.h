@@ -16,11 +16,6 @@ struct COptionControlStates {
     bool bSortKey;         // 1039, 1040
     bool bOverWriteMode;   // 1063
     bool bBreakOnDiskFull; // 1065
-    bool operator==(const COptionControlStates &o) const
-    {
-        return bSortDirection == o.bSortDirection && bSortKey == o.bSortKey && bOverWriteMode == o.bOverWriteMode &&
-               bBreakOnDiskFull == o.bBreakOnDiskFull;
-    }
 };
 COptionControlStates OptionControlStates(bool bNotCopyFile, int nDirectionIndex);
 
