@@ -32,9 +32,15 @@ int EnumInto(const std::wstring &strDir, const std::wstring &strPatterns, List &
     const int nPatterns = patterns.Split(strPatterns, (dwFlags & ENUM_SEP_BAR) ? L'|' : L';', false);
     FreePtrList(listOut);
 
+    // The directory pass over "*.*" followed by a single pattern that matches every name would list
+    // the same entries twice: one pass keeps both its directories and its files.
+    const bool bOnePass = (dwFlags & ENUM_DIRPASS) && !bDirsOnly && nPatterns == 1 &&
+                          (patterns.GetString(0) == L"*.*" || patterns.GetString(0) == L"*");
+    const int nPasses = bOnePass ? 0 : nPatterns;
+
     List listDirs, listFiles;
     std::unordered_set<std::wstring> setListed; // case-sensitive: a name matched twice is listed once
-    for (int pass = (dwFlags & ENUM_DIRPASS) ? -1 : 0; pass < nPatterns; ++pass) {
+    for (int pass = (dwFlags & ENUM_DIRPASS) ? -1 : 0; pass < nPasses; ++pass) {
         const std::wstring strPattern = pass < 0 ? std::wstring(L"*.*") : patterns.GetString(pass);
         if (strPattern.empty())
             continue; // it would find strDir itself, listed as its own sub-directory
@@ -53,11 +59,12 @@ int EnumInto(const std::wstring &strDir, const std::wstring &strPatterns, List &
                     continue;
                 pList = &listDirs;
             } else {
-                if (pass < 0 || bDirsOnly)
+                if ((pass < 0 && !bOnePass) || bDirsOnly)
                     continue;
                 pList = &listFiles;
             }
-            if (setListed.insert(fd.cFileName).second)
+            // One listing names every entry once.
+            if (bOnePass || setListed.insert(fd.cFileName).second)
                 AddRecord(*pList, fd);
         } while (::FindNextFileW(hFind, &fd));
     }

@@ -57,6 +57,10 @@ TEST_F(EnumDirectoryTest, DirectoriesFirstEachNameOnceNeverDotEntries)
         // d2.txt once, though *.txt matches it too
         {L"*.txt|*.doc", ENUM_DIRPASS, L"d1 d2.txt zz |a.doc b.txt c.txt "},
         {L"*.txt|*.t*", 0, L"|b.txt c.txt x.tmp "}, // no directory pass: files alone
+        // a pattern matching every name: the directory pass keeps the files too
+        {L"*.*", ENUM_DIRPASS, L"d1 d2.txt zz |a.doc b.txt c.txt readme x.tmp "},
+        {L"*", ENUM_DIRPASS | ENUM_SEP_SEMICOLON, L"d1 d2.txt zz |a.doc b.txt c.txt readme x.tmp "},
+        {L"*.*|*", ENUM_DIRPASS, L"d1 d2.txt zz |a.doc b.txt c.txt readme x.tmp "},
         {L"*.*", ENUM_DIRSONLY, L"d1 d2.txt zz |"},
         {L"d*", ENUM_DIRSONLY, L"d1 d2.txt |"},
         {L"|zz|", ENUM_DIRSONLY, L"zz |"}, // an empty pattern would find the directory itself
