@@ -7,6 +7,19 @@
 
 class CTreeCtrl : public CWnd {
 public:
+    // A tree-view message handed straight to the control's own procedure, from the window's own
+    // thread. Sent to the window, a message would first pass the subclass chain, which looks itself
+    // up as a window property twice: under Wine a round trip to the window server each time, many
+    // times the cost of the message. A class derived from this one therefore never sees the TVM_*
+    // messages its own code sends; other messages still reach its WindowProc.
+    LRESULT SendTreeMessage(UINT uMsg, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        if (!m_hWnd)
+            return 0;
+        auto pfnProc = reinterpret_cast<WNDPROC>(::GetClassLongPtrW(m_hWnd, GCLP_WNDPROC));
+        return ::CallWindowProcW(pfnProc, m_hWnd, uMsg, wParam, lParam);
+    }
+
     HTREEITEM InsertItem(const std::wstring &strText, int nImage, int nSelImage, HTREEITEM hParent, HTREEITEM hAfter,
                          LPARAM lParam = 0) const
     {
@@ -18,10 +31,10 @@ public:
         tvis.item.iImage = nImage;
         tvis.item.iSelectedImage = nSelImage;
         tvis.item.lParam = lParam;
-        return reinterpret_cast<HTREEITEM>(SendMessage(TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&tvis)));
+        return reinterpret_cast<HTREEITEM>(SendTreeMessage(TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&tvis)));
     }
-    bool DeleteItem(HTREEITEM h) const { return SendMessage(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(h)) != 0; }
-    bool DeleteAllItems() const { return SendMessage(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT)) != 0; }
+    bool DeleteItem(HTREEITEM h) const { return SendTreeMessage(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(h)) != 0; }
+    bool DeleteAllItems() const { return SendTreeMessage(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT)) != 0; }
     // The whole label, however long.
     std::wstring GetItemText(HTREEITEM h) const
     {
@@ -31,7 +44,7 @@ public:
         tvi.hItem = h;
         tvi.pszText = buf.data();
         tvi.cchTextMax = static_cast<int>(buf.size());
-        if (!SendMessage(TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tvi)))
+        if (!SendTreeMessage(TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tvi)))
             return std::wstring();
         return std::wstring(tvi.pszText);
     }
@@ -41,14 +54,14 @@ public:
         tvi.mask = TVIF_TEXT;
         tvi.hItem = h;
         tvi.pszText = const_cast<wchar_t *>(str.c_str());
-        return SendMessage(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&tvi)) != 0;
+        return SendTreeMessage(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&tvi)) != 0;
     }
     LPARAM GetItemData(HTREEITEM h) const
     {
         TVITEMW tvi = {};
         tvi.mask = TVIF_PARAM;
         tvi.hItem = h;
-        return SendMessage(TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tvi)) ? tvi.lParam : 0;
+        return SendTreeMessage(TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tvi)) ? tvi.lParam : 0;
     }
     bool SetItemData(HTREEITEM h, LPARAM lParam) const
     {
@@ -56,7 +69,7 @@ public:
         tvi.mask = TVIF_PARAM;
         tvi.hItem = h;
         tvi.lParam = lParam;
-        return SendMessage(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&tvi)) != 0;
+        return SendTreeMessage(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&tvi)) != 0;
     }
     bool SetItemImage(HTREEITEM h, int nImage, int nSelImage) const
     {
@@ -65,14 +78,14 @@ public:
         tvi.hItem = h;
         tvi.iImage = nImage;
         tvi.iSelectedImage = nSelImage;
-        return SendMessage(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&tvi)) != 0;
+        return SendTreeMessage(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&tvi)) != 0;
     }
     bool GetItemImage(HTREEITEM h, int &nImage, int &nSelImage) const
     {
         TVITEMW tvi = {};
         tvi.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
         tvi.hItem = h;
-        if (!SendMessage(TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tvi)))
+        if (!SendTreeMessage(TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tvi)))
             return false;
         nImage = tvi.iImage;
         nSelImage = tvi.iSelectedImage;
@@ -80,7 +93,7 @@ public:
     }
     UINT GetItemState(HTREEITEM h, UINT nMask) const
     {
-        return static_cast<UINT>(SendMessage(TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(h), nMask));
+        return static_cast<UINT>(SendTreeMessage(TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(h), nMask));
     }
     bool SetItemState(HTREEITEM h, UINT nState, UINT nMask) const
     {
@@ -89,11 +102,11 @@ public:
         tvi.hItem = h;
         tvi.state = nState;
         tvi.stateMask = nMask;
-        return SendMessage(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&tvi)) != 0;
+        return SendTreeMessage(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&tvi)) != 0;
     }
     HTREEITEM GetNextItem(HTREEITEM h, UINT nCode) const
     {
-        return reinterpret_cast<HTREEITEM>(SendMessage(TVM_GETNEXTITEM, nCode, reinterpret_cast<LPARAM>(h)));
+        return reinterpret_cast<HTREEITEM>(SendTreeMessage(TVM_GETNEXTITEM, nCode, reinterpret_cast<LPARAM>(h)));
     }
     HTREEITEM GetRootItem() const { return GetNextItem(nullptr, TVGN_ROOT); }
     HTREEITEM GetChildItem(HTREEITEM h) const { return GetNextItem(h, TVGN_CHILD); }
@@ -105,37 +118,37 @@ public:
     bool ItemHasChildren(HTREEITEM h) const { return GetChildItem(h) != nullptr; }
     bool SelectItem(HTREEITEM h) const
     {
-        return SendMessage(TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(h)) != 0;
+        return SendTreeMessage(TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(h)) != 0;
     }
     bool SelectDropTarget(HTREEITEM h) const
     {
-        return SendMessage(TVM_SELECTITEM, TVGN_DROPHILITE, reinterpret_cast<LPARAM>(h)) != 0;
+        return SendTreeMessage(TVM_SELECTITEM, TVGN_DROPHILITE, reinterpret_cast<LPARAM>(h)) != 0;
     }
     bool Expand(HTREEITEM h, UINT nCode) const
     {
-        return SendMessage(TVM_EXPAND, nCode, reinterpret_cast<LPARAM>(h)) != 0;
+        return SendTreeMessage(TVM_EXPAND, nCode, reinterpret_cast<LPARAM>(h)) != 0;
     }
     bool EnsureVisible(HTREEITEM h) const
     {
-        return SendMessage(TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(h)) != 0;
+        return SendTreeMessage(TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(h)) != 0;
     }
-    UINT GetCount() const { return static_cast<UINT>(SendMessage(TVM_GETCOUNT)); }
+    UINT GetCount() const { return static_cast<UINT>(SendTreeMessage(TVM_GETCOUNT)); }
     HIMAGELIST SetImageList(HIMAGELIST hList, int nType = TVSIL_NORMAL) const
     {
         return reinterpret_cast<HIMAGELIST>(
-            SendMessage(TVM_SETIMAGELIST, static_cast<WPARAM>(nType), reinterpret_cast<LPARAM>(hList)));
+            SendTreeMessage(TVM_SETIMAGELIST, static_cast<WPARAM>(nType), reinterpret_cast<LPARAM>(hList)));
     }
     HWND EditLabel(HTREEITEM h) const
     {
-        return reinterpret_cast<HWND>(SendMessage(TVM_EDITLABELW, 0, reinterpret_cast<LPARAM>(h)));
+        return reinterpret_cast<HWND>(SendTreeMessage(TVM_EDITLABELW, 0, reinterpret_cast<LPARAM>(h)));
     }
-    HWND GetEditControl() const { return reinterpret_cast<HWND>(SendMessage(TVM_GETEDITCONTROL)); }
-    bool EndEditLabelNow(bool bCancel) const { return SendMessage(TVM_ENDEDITLABELNOW, bCancel) != 0; }
+    HWND GetEditControl() const { return reinterpret_cast<HWND>(SendTreeMessage(TVM_GETEDITCONTROL)); }
+    bool EndEditLabelNow(bool bCancel) const { return SendTreeMessage(TVM_ENDEDITLABELNOW, bCancel) != 0; }
     HTREEITEM HitTest(POINT pt, UINT *pFlags = nullptr) const
     {
         TVHITTESTINFO hti = {};
         hti.pt = pt;
-        HTREEITEM h = reinterpret_cast<HTREEITEM>(SendMessage(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hti)));
+        HTREEITEM h = reinterpret_cast<HTREEITEM>(SendTreeMessage(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hti)));
         if (pFlags)
             *pFlags = hti.flags;
         return h;
@@ -143,11 +156,14 @@ public:
     bool GetItemRect(HTREEITEM h, RECT &rc, bool bTextOnly) const
     {
         *reinterpret_cast<HTREEITEM *>(&rc) = h;
-        return SendMessage(TVM_GETITEMRECT, bTextOnly, reinterpret_cast<LPARAM>(&rc)) != 0;
+        return SendTreeMessage(TVM_GETITEMRECT, bTextOnly, reinterpret_cast<LPARAM>(&rc)) != 0;
     }
     HIMAGELIST CreateDragImage(HTREEITEM h) const
     {
-        return reinterpret_cast<HIMAGELIST>(SendMessage(TVM_CREATEDRAGIMAGE, 0, reinterpret_cast<LPARAM>(h)));
+        return reinterpret_cast<HIMAGELIST>(SendTreeMessage(TVM_CREATEDRAGIMAGE, 0, reinterpret_cast<LPARAM>(h)));
     }
-    bool SortChildren(HTREEITEM h) const { return SendMessage(TVM_SORTCHILDREN, 0, reinterpret_cast<LPARAM>(h)) != 0; }
+    bool SortChildren(HTREEITEM h) const
+    {
+        return SendTreeMessage(TVM_SORTCHILDREN, 0, reinterpret_cast<LPARAM>(h)) != 0;
+    }
 };
