@@ -35,10 +35,11 @@ bool CDirTreeCtrl::OnItemInserted(HTREEITEM hNewItem, CItemInfo *pRecord, const 
 {
     if (pRecord)
         pRecord->m_hTreeItem = hNewItem;
+    const HTREEITEM hParent = GetInsertParent();
     // Selecting the new node opens its parents; a scan may keep the tree closed.
     if (!(m_bBusy && NoExpandOnSearch))
         SelectItem(hNewItem);
-    UpdateItemImage(GetParentItem(hNewItem));
+    UpdateNodeImage(hParent, true);
     return true;
 }
 

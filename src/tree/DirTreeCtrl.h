@@ -139,6 +139,8 @@ private:
     bool OnBeginLabelEdit(const NMTVDISPINFOW &nm, LRESULT *pResult);
     bool OnEndLabelEdit(const NMTVDISPINFOW &nm, LRESULT *pResult);
     void RefreshAfterChange();
+    // UpdateItemImage; bHasChild: the node is known to have a child node.
+    void UpdateNodeImage(HTREEITEM hItem, bool bHasChild);
 
     // Records of the nodes removed by the deletion in progress, purged once the nodes are gone.
     std::vector<CItemInfo *> m_listRemoved;

@@ -30,7 +30,10 @@ HTREEITEM CDragTreeCtrl::InsertItemData(HTREEITEM hParent, std::unique_ptr<CItem
     if (!hNew)
         return nullptr;
     AdoptItemData(std::move(pRecord));
+    const HTREEITEM hOuterParent = m_hInsertParent; // an insertion made from the hook's notifications
+    m_hInsertParent = hParent == TVI_ROOT ? nullptr : hParent;
     OnItemInserted(hNew, pRaw, strLabel);
+    m_hInsertParent = hOuterParent;
     return hNew;
 }
 
@@ -134,7 +137,7 @@ HTREEITEM CDragTreeCtrl::CopyNode(HTREEITEM hSource, HTREEITEM hNewParent, bool 
     tvis.item.iSelectedImage = nSelImage;
     tvis.item.lParam = reinterpret_cast<LPARAM>(pRecord);
     PrepareCopyInsert(tvis, bTop, bMove);
-    auto hNew = reinterpret_cast<HTREEITEM>(SendMessage(TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&tvis)));
+    auto hNew = reinterpret_cast<HTREEITEM>(SendTreeMessage(TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&tvis)));
     if (!hNew) {
         if (pDuplicate)
             OnDeleteItemData(DetachItemData(pDuplicate));

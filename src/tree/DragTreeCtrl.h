@@ -85,6 +85,9 @@ protected:
     std::unique_ptr<CItemInfo> DetachItemData(CItemInfo *pRecord);
 
     bool IsInClientArea(POINT pt) const;
+    // The parent of the node InsertItemData is inserting (null at the top level); for
+    // OnItemInserted, which would otherwise have to ask the control.
+    HTREEITEM GetInsertParent() const { return m_hInsertParent; }
 
     // The drag's messages; a derived class wrapping them calls these.
     bool OnBeginDrag(const NMTREEVIEWW &nm);
@@ -118,4 +121,5 @@ private:
     CItemDataList m_listItemData;
     std::unordered_map<const CItemInfo *, CItemDataList::iterator> m_mapItemData; // record -> place in the list
     POINT m_ptDrag = {}; // where the pointer was last seen during the drag (client coordinates)
+    HTREEITEM m_hInsertParent = nullptr;
 };
