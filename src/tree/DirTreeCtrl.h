@@ -2,7 +2,8 @@
 // It shows "[ root ]" and one node per directory, each with its CItemInfo, and holds the options.
 // Its operations are split by concern: DirTreeCtrl.cpp (records, insertion, deletion, the root),
 // DirTreeConfirm.cpp (questions), DirTreeImages.cpp (node images), DirTreeDrop.cpp (drag and
-// drop), DirTreeLabels.cpp (label editing), DirTreeEvents.cpp (notifications), DirTreeQueries.cpp.
+// drop), DirTreeLabels.cpp (label editing), DirTreeEvents.cpp (notifications), DirTreeQueries.cpp,
+// Scan.cpp (reading a source directory into the tree).
 // The scan, the run and the attribute dialogs add their own files and sections below.
 #pragma once
 #include "support/StatusWnd.h"
@@ -13,6 +14,8 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+class CScanDisplay;
 
 // One record of a copy list (defined with the copy engine).
 struct CCopyItem;
@@ -65,6 +68,18 @@ public:
     // SetStatus of the status window when there is one (null texts leave their line).
     void SetStatus(const wchar_t *pszLine1, const wchar_t *pszLine2 = nullptr);
     std::unique_ptr<CStatusWnd> m_pStatusWnd;
+
+    // The scan (Scan.cpp).
+    // Reads the directory strPath into the tree: a node per sub-directory, in sorted position, and
+    // unless NotCopyFile the files as entries of their directory's record, with the status window
+    // open. hParentItem null and bAddLoad false: a fresh scan that replaces the tree (after the
+    // clear question). bAddLoad true: adds below hParentItem, or below the root when it is null.
+    // Returns the number of entries listed (sub-directories and files, before the hidden and
+    // system filters) at every level; 0 when the user declined or nothing was listed.
+    // A non-null hParentItem with bAddLoad false is one nested level of a scan in progress.
+    int ScanDirectory(const std::wstring &strPath, HTREEITEM hParentItem, bool bAddLoad);
+    // How a top-level scan in progress draws its status lines and the tree; null between scans.
+    CScanDisplay *m_pScanDisplay = nullptr;
 
     // Scan state.
     bool m_bBusy = false; // a scan is running

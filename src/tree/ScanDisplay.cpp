@@ -1,0 +1,128 @@
+#include "tree/ScanDisplay.h"
+
+#include "support/Pump.h"
+#include "tree/DirTreeCtrl.h"
+
+namespace {
+
+constexpr UINT_PTR kTimerID = 0x5CA7;
+
+} // namespace
+
+CScanDisplay::CScanDisplay(CDirTreeCtrl &tree) : m_tree(tree)
+{
+    if (m_tree.m_pStatusWnd) {
+        m_strLine1 = m_tree.m_pStatusWnd->GetLine1();
+        m_strLine2 = m_tree.m_pStatusWnd->GetLine2();
+    }
+    m_hFirstVisible = m_tree.GetNextItem(nullptr, TVGN_FIRSTVISIBLE);
+    m_hCaret = m_tree.GetSelectedItem();
+    // A tree view that draws re-counts all of its shown rows for every node added below an open one.
+    SetTreeDrawing(false);
+    m_tree.m_pScanDisplay = this;
+    ::SetTimer(m_tree.m_hWnd, kTimerID, static_cast<UINT>(kPeriodMs), &CScanDisplay::OnTimer);
+}
+
+CScanDisplay::~CScanDisplay()
+{
+    ::KillTimer(m_tree.m_hWnd, kTimerID);
+    m_tree.m_pScanDisplay = nullptr;
+    if (m_bStatusWaits)
+        ShowStatus();
+    DrawTree(true);
+}
+
+void CALLBACK CScanDisplay::OnTimer(HWND hWnd, UINT, UINT_PTR, DWORD)
+{
+    auto *pTree = dynamic_cast<CDirTreeCtrl *>(CWnd::FromHandle(hWnd));
+    if (pTree && pTree->m_pScanDisplay)
+        pTree->m_pScanDisplay->Flush();
+}
+
+void CScanDisplay::SetStatus(const wchar_t *pszLine1, const wchar_t *pszLine2)
+{
+    // A sub-directory's path is shown before it is descended into and again as its level starts.
+    if ((!pszLine1 || m_strLine1 == pszLine1) && (!pszLine2 || m_strLine2 == pszLine2))
+        return;
+    if (pszLine1)
+        m_strLine1 = pszLine1;
+    if (pszLine2)
+        m_strLine2 = pszLine2;
+    m_bStatusWaits = true;
+    if (::GetTickCount64() - m_ullStatusShown < kPeriodMs)
+        return;
+    ShowStatus();
+    PumpMessages();
+}
+
+void CScanDisplay::Flush()
+{
+    if (m_bStatusWaits)
+        ShowStatus();
+    if (m_bTreeChanged)
+        DrawTree(false);
+}
+
+void CScanDisplay::ShowStatus()
+{
+    m_bStatusWaits = false;
+    m_ullStatusShown = ::GetTickCount64();
+    m_tree.SetStatus(m_strLine1.c_str(), m_strLine2.c_str());
+}
+
+void CScanDisplay::DrawTree(bool bKeepDrawing)
+{
+    m_bTreeChanged = false;
+    SetTreeDrawing(true);
+    ScrollToCaret();
+    ::RedrawWindow(m_tree.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+    if (bKeepDrawing)
+        return;
+    m_hFirstVisible = m_tree.GetNextItem(nullptr, TVGN_FIRSTVISIBLE);
+    SetTreeDrawing(false);
+}
+
+void CScanDisplay::SetTreeDrawing(bool bOn)
+{
+    // The window itself is told too: some tree views keep the flag to themselves and, while it is
+    // off, wipe every row they are asked to repaint (a selected node's, say) without drawing it.
+    if (bOn)
+        ::DefWindowProcW(m_tree.m_hWnd, WM_SETREDRAW, TRUE, 0);
+    m_tree.SendMessage(WM_SETREDRAW, bOn);
+    if (!bOn)
+        ::DefWindowProcW(m_tree.m_hWnd, WM_SETREDRAW, FALSE, 0);
+}
+
+void CScanDisplay::ScrollToCaret()
+{
+    // Without drawing, the control loses track of its top row while nodes are added; it was
+    // where the last drawing left it, unless selecting made the caret leave the rows shown.
+    if (m_hFirstVisible)
+        m_tree.SendTreeMessage(TVM_SELECTITEM, TVGN_FIRSTVISIBLE, reinterpret_cast<LPARAM>(m_hFirstVisible));
+    HTREEITEM hCaret = m_tree.GetSelectedItem();
+    if (!hCaret || hCaret == m_hCaret)
+        return;
+    m_hCaret = hCaret;
+    RECT rc = {};
+    if (!m_tree.GetItemRect(hCaret, rc, false))
+        return;
+    const int cyItem = static_cast<int>(m_tree.SendTreeMessage(TVM_GETITEMHEIGHT));
+    const int nRows = static_cast<int>(m_tree.SendTreeMessage(TVM_GETVISIBLECOUNT));
+    if (cyItem <= 0)
+        return;
+    HTREEITEM hTop = nullptr;
+    if (rc.top < 0) {
+        hTop = hCaret; // above the rows shown: it becomes the top row
+    } else if (rc.top / cyItem >= nRows && nRows > 0) {
+        // below them: it becomes the bottom row
+        hTop = hCaret;
+        for (int i = 1; i < nRows && hTop; ++i) {
+            HTREEITEM hPrev = m_tree.GetNextItem(hTop, TVGN_PREVIOUSVISIBLE);
+            if (!hPrev)
+                break;
+            hTop = hPrev;
+        }
+    }
+    if (hTop)
+        m_tree.SendTreeMessage(TVM_SELECTITEM, TVGN_FIRSTVISIBLE, reinterpret_cast<LPARAM>(hTop));
+}

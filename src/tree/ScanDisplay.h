@@ -1,0 +1,50 @@
+// What the user sees of a scan in progress: the status window's lines and the growing tree.
+// Both are drawn at a steady rate instead of once per directory: drawing either costs more than
+// reading a small directory, the tree view's cost of drawing grows with every node it shows, and
+// nobody can follow thousands of paths a second. A line or a change of the tree that waits is
+// drawn by the next update that is due or by the display's timer, whichever comes first, so the
+// windows keep up while a large directory is being listed or sorted.
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+class CDirTreeCtrl;
+
+class CScanDisplay {
+public:
+    // Switches the tree's own drawing off until the end and starts the timer.
+    explicit CScanDisplay(CDirTreeCtrl &tree);
+    // Draws what waits and gives the tree its drawing back.
+    ~CScanDisplay();
+    CScanDisplay(const CScanDisplay &) = delete;
+    CScanDisplay &operator=(const CScanDisplay &) = delete;
+
+    // The status window's lines (null leaves a line). Shown at once, with the queue drained after
+    // it, when the last update is at least kPeriodMs old; otherwise kept for the next one.
+    void SetStatus(const wchar_t *pszLine1, const wchar_t *pszLine2);
+    // The tree has changed since it was last drawn.
+    void TreeChanged() { m_bTreeChanged = true; }
+    // Draws everything that waits, now.
+    void Flush();
+
+    static constexpr ULONGLONG kPeriodMs = 100;
+
+private:
+    static void CALLBACK OnTimer(HWND hWnd, UINT, UINT_PTR, DWORD);
+    void ShowStatus();
+    // Draws the tree; bKeepDrawing leaves the tree drawing by itself afterwards.
+    void DrawTree(bool bKeepDrawing);
+    void SetTreeDrawing(bool bOn);
+    // Scrolls as selecting the caret node would have, had the tree been drawing.
+    void ScrollToCaret();
+
+    CDirTreeCtrl &m_tree;
+    std::wstring m_strLine1, m_strLine2;
+    bool m_bStatusWaits = false;
+    bool m_bTreeChanged = false;
+    ULONGLONG m_ullStatusShown = 0;
+    HTREEITEM m_hFirstVisible = nullptr; // the top row as last drawn
+    HTREEITEM m_hCaret = nullptr;        // the caret node as last drawn
+};

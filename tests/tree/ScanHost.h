@@ -1,0 +1,130 @@
+// The scan tests' stage: the main window's own dialog template with the directory tree attached to
+// its tree control (as the main window attaches it), a scripted person, and a source directory on
+// the real file system.
+#pragma once
+#include "framework/Dialog.h"
+#include "res/resource.h"
+#include "tree/DirTreeCtrl.h"
+#include "tree/NodeImage.h"
+
+#include "ScriptedSeams.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using Labels = std::vector<std::wstring>;
+
+// Dialog 102 with the tree view object on control 1015; records the selection changes it is told of.
+class CScanHostDlg : public CDialog {
+public:
+    CDirTreeCtrl m_tree;
+    std::vector<HTREEITEM> m_listSelected;
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        m_tree.SubclassDlgItem(IDC_DIRTREE, m_hWnd);
+        m_tree.SetItemImageList(IDB_DIRTREE, NODE_IMAGE_SIZE, NODE_IMAGE_MASK);
+        m_tree.EnsureRootItem();
+        return TRUE;
+    }
+    bool OnNotify(NMHDR *pHdr, LRESULT *pResult) override
+    {
+        if (pHdr->idFrom == IDC_DIRTREE && pHdr->code == TVN_SELCHANGEDW)
+            m_listSelected.push_back(reinterpret_cast<NMTREEVIEWW *>(pHdr)->itemNew.hItem);
+        return CDialog::OnNotify(pHdr, pResult);
+    }
+};
+
+class ScanTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dlg.Create(IDD_PELNIX_DIALOG, nullptr));
+        m_dlg.ShowWindow(SW_SHOW);
+        ASSERT_TRUE(::IsWindow(Tree().m_hWnd));
+        m_hRoot = Tree().GetRootItem();
+        ASSERT_NE(m_hRoot, nullptr);
+    }
+    void TearDown() override { m_dlg.DestroyWindow(); }
+
+    CDirTreeCtrl &Tree() { return m_dlg.m_tree; }
+    CItemInfo *Record(HTREEITEM h) { return Tree().GetItemRecord(h); }
+    HTREEITEM Root() { return Tree().GetRootItem(); }
+
+    // A file of nBytes bytes, or a directory when the name ends in a backslash.
+    void Make(const std::wstring &strRel, size_t nBytes = 0)
+    {
+        if (!strRel.empty() && strRel.back() == L'\\')
+            ASSERT_TRUE(m_src.MakeDir(strRel.substr(0, strRel.size() - 1)));
+        else
+            ASSERT_TRUE(m_src.WriteFile(strRel, std::string(nBytes, 'x')));
+    }
+    void SetAttributes(const std::wstring &strRel, DWORD dwAdd)
+    {
+        const std::wstring strPath = m_src / strRel;
+        ASSERT_TRUE(::SetFileAttributesW(strPath.c_str(), ::GetFileAttributesW(strPath.c_str()) | dwAdd));
+    }
+
+    int Scan(const std::wstring &strPath, HTREEITEM hParent = nullptr, bool bAddLoad = false)
+    {
+        return Tree().ScanDirectory(strPath, hParent, bAddLoad);
+    }
+
+    Labels Children(HTREEITEM hParent)
+    {
+        Labels list;
+        for (HTREEITEM h = Tree().GetChildItem(hParent); h; h = Tree().GetNextSiblingItem(h))
+            list.push_back(Tree().GetItemText(h));
+        return list;
+    }
+    HTREEITEM Child(HTREEITEM hParent, const std::wstring &strLabel, int nIndex = 0)
+    {
+        for (HTREEITEM h = Tree().GetChildItem(hParent); h; h = Tree().GetNextSiblingItem(h)) {
+            if (Tree().GetItemText(h) == strLabel && nIndex-- == 0)
+                return h;
+        }
+        return nullptr;
+    }
+    static Labels FileNames(const CItemInfo *pDir)
+    {
+        Labels list;
+        for (const auto &pFile : pDir->m_listFiles)
+            list.push_back(pFile->m_strName);
+        return list;
+    }
+    // The node's image, which its selected image equals.
+    int Image(HTREEITEM h)
+    {
+        int nImage = -1, nSelected = -2;
+        Tree().GetItemImage(h, nImage, nSelected);
+        EXPECT_EQ(nImage, nSelected);
+        return nImage;
+    }
+    // Every record's total equals the sum of its entries.
+    void ExpectTotalsAreSums()
+    {
+        for (const auto &pRecord : Tree().GetItemDataList()) {
+            uint64_t nSum = 0;
+            for (const auto &pFile : pRecord->m_listFiles)
+                nSum += pFile->m_dwSize;
+            EXPECT_EQ(pRecord->m_dwSize, nSum) << std::string(pRecord->m_strName.begin(), pRecord->m_strName.end());
+        }
+    }
+    // The status window was closed and deleted, the scan is over.
+    void ExpectScanEnded()
+    {
+        EXPECT_EQ(Tree().m_pStatusWnd, nullptr);
+        EXPECT_FALSE(Tree().m_bBusy);
+        EXPECT_EQ(Tree().m_pScanDisplay, nullptr);
+    }
+
+    CScriptedSeams m_seams;
+    CTempDir m_src;
+    CScanHostDlg m_dlg;
+    HTREEITEM m_hRoot = nullptr;
+};
