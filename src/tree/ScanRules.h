@@ -24,7 +24,6 @@ public:
     explicit CKnownFiles(const CItemList &listFiles);
     // True when a known entry of this name was left; that entry is then used up.
     bool Take(const std::wstring &strName);
-    bool IsEmpty() const { return m_listNames.empty(); }
 
 private:
     // Sorted by name, ignoring case; equal names keep the file list's order.

