@@ -55,11 +55,6 @@ void CMainDlg::DeleteDirectoryCommand()
     RefreshReport();
 }
 
-// The run joins with the copy engine: it checks the tree and the destination, asks, and calls
-// m_tree.ExecuteCopy between EnableUserInterface(false) and EnableUserInterface(true), then
-// refreshes the report.
-void CMainDlg::RunCommand(bool) {}
-
 // The item attributes dialog of the selected node runs here, busy, and refreshes the report after it.
 void CMainDlg::EditAttributesCommand()
 {
