@@ -1,5 +1,6 @@
 // The run script's demo without a display: a person scans a sample source, looks at a directory's
-// report, picks a destination and exits; a picture of every step.
+// report, picks a destination, runs directories only and then with files, and exits; a picture of
+// every step.
 #include "Controls.h"
 #include "Dialogs.h"
 #include "Options.h"
@@ -47,6 +48,19 @@ public:
         PressToolButton(hBar, ID_SELECT_DEST);
         ChooseFolder(m_app, L"複写先ﾃﾞｨﾚｸﾄﾘの選択", strDest);
         Shot(L"destination");
+
+        // The two runs into the fresh destination, each with its confirmation and summary.
+        for (int nCommand : {ID_RUN_DIRS_ONLY, ID_RUN_WITH_FILES}) {
+            const wchar_t *pszStep = nCommand == ID_RUN_DIRS_ONLY ? L"run-dirs" : L"run-files";
+            PressToolButton(hBar, nCommand);
+            WaitForDialog(m_app, L"確認");
+            Shot(std::wstring(pszStep) + L"-confirm");
+            AnswerMessageBox(m_app, L"確認", IDOK);
+            WaitForDialog(m_app, L"Result ...", WAIT_START_MS);
+            Shot(std::wstring(pszStep) + L"-result");
+            AnswerMessageBox(m_app, L"Result ...", IDOK);
+            WaitUntil([&] { return IsToolButtonEnabled(hBar, ID_APP_EXIT); }, L"the run to end", WAIT_START_MS);
+        }
 
         PressToolButton(hBar, ID_APP_EXIT);
         WaitForDialog(m_app, L"確認");

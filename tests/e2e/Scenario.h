@@ -60,5 +60,5 @@ protected:
 void WriteUnicodeFile(const std::wstring &strPath, const std::wstring &strText);
 
 // The demo of the run script: a sample source is scanned, a directory's report shown, a destination
-// chosen and the program closed; a picture of every step as PREFIX-N-step.bmp.
+// chosen, the two runs made and the program closed; a picture of every step as PREFIX-N-step.bmp.
 int RunDemo(const std::wstring &strPrefix);
