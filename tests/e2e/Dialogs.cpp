@@ -63,9 +63,19 @@ HWND WaitForDialog(const CProgram &program, const std::wstring &strCaption, DWOR
 {
     return WaitFor<HWND>(
         [&]() -> HWND {
-            for (HWND hWnd : TopLevelWindows(program.ProcessId(), L"#32770"))
-                if (WindowText(hWnd) == strCaption)
+            for (HWND hWnd : TopLevelWindows(program.ProcessId(), L"#32770")) {
+                // A short-lived window (a run's status window) may be gone before it answers.
+                std::wstring strText;
+                try {
+                    strText = WindowText(hWnd);
+                } catch (const CDriverError &) {
+                    if (::IsWindow(hWnd))
+                        throw;
+                    continue;
+                }
+                if (strText == strCaption)
                     return hWnd;
+            }
             if (!program.IsRunning())
                 throw CDriverError(L"the program ended while the dialog \"" + strCaption + L"\" was awaited");
             return nullptr;
