@@ -1,7 +1,8 @@
 // The main window (dialog 102): the tool bar, the directory tree, the report pane on the selected
 // directory's files and the destination row. Its parts: MainDlg.cpp (messages, start-up, exit),
 // MainDlgCommands.cpp (the tool bar commands), MainDlgState.cpp (busy state, command states,
-// layout), MainDlgReport.cpp, MainDlgSelect.cpp (source and destination).
+// layout), MainDlgReport.cpp, MainDlgSelect.cpp (source and destination), RunCommand.cpp (the
+// checks and questions before a run, and the run).
 #pragma once
 #include "app/MainToolBar.h"
 #include "app/Settings.h"
@@ -37,8 +38,10 @@ public:
     // Nothing while busy.
     void ExitSequence();
 
-    // Commands whose windows join later: each is the place its dialog or run plugs into.
+    // The run of 32774 (directories only) or 32782 (with files; Shift or the right button held:
+    // only the files an earlier run left unprocessed), after its checks and questions.
     void RunCommand(bool bDirectoryOnly);
+    // Commands whose windows join later: each is the place its dialog plugs into.
     void OptionsCommand();
     void EditAttributesCommand();
     void ShowVersionInfo();
