@@ -35,7 +35,7 @@ void CMainDlg::SelectSource(bool bAddLoad)
         }
         m_strSourcePath = dlg.GetPath();
         EnableUserInterface(false);
-        (void)hParent; // the scan of the chosen folder below hParent joins here
+        m_tree.ScanDirectory(m_strSourcePath, hParent, bAddLoad); // shows its own progress and questions
         EnableUserInterface(true);
     }
     RefreshReport();

@@ -38,8 +38,9 @@ public:
 
     std::wstring IniPath() const { return m_dir / L"Pelnix.ini"; }
 
-    // A step runs once every message posted before it has been handled (commands included).
-    void Step(std::function<void()> fn) { m_listSteps.push_back(std::move(fn)); }
+    // A step runs once every message posted before it has been handled (commands included) and,
+    // unless bWhileBusy, once the window is idle: a scan pumps messages, and its steps wait for its end.
+    void Step(std::function<void()> fn, bool bWhileBusy = false) { m_listSteps.push_back({std::move(fn), bWhileBusy}); }
 
     // Runs the window; after the last step (or a step's fatal failure) a window still open is ended
     // with IDABORT, so a test that expects the window to close itself sees that it did not.
@@ -91,7 +92,11 @@ private:
             ::EndDialog(hDlg, IDABORT);
             return;
         }
-        auto fn = std::move(m_listSteps.front());
+        if (m_dlg.IsBusy() && !m_listSteps.front().bWhileBusy) {
+            ScheduleNext();
+            return;
+        }
+        auto fn = std::move(m_listSteps.front().fn);
         m_listSteps.pop_front();
         ++m_nStepsRun;
         fn();
@@ -99,7 +104,11 @@ private:
             ScheduleNext();
     }
 
-    std::deque<std::function<void()>> m_listSteps;
+    struct CStep {
+        std::function<void()> fn;
+        bool bWhileBusy;
+    };
+    std::deque<CStep> m_listSteps;
     UINT_PTR m_idTimer = 0;
 };
 

@@ -289,17 +289,19 @@ TEST(MainWindow, BusyDisablesEverythingButTheTreeAndIgnoresClose)
         dlg.PostMessage(WM_CLOSE);
         dlg.DispatchCommand(ID_APP_EXIT);
     });
-    run.Step([&] {
-        EXPECT_TRUE(::IsWindowVisible(dlg.m_hWnd));
-        EXPECT_TRUE(run.m_seams.m_listMessages.empty());
-        dlg.EnableUserInterface(true);
-        EXPECT_FALSE(dlg.IsBusy());
-        EXPECT_FALSE(dlg.m_tree.m_bLocked);
-        EXPECT_EQ(EnabledCommands(dlg), kAlwaysEnabled);
-        for (int nID : {IDC_SELECT_DEST, IDC_DEST_PATH, IDC_FILEINFO})
-            EXPECT_TRUE(::IsWindowEnabled(dlg.GetDlgItem(nID))) << nID;
-        CloseConfirmed(run);
-    });
+    run.Step(
+        [&] {
+            EXPECT_TRUE(::IsWindowVisible(dlg.m_hWnd));
+            EXPECT_TRUE(run.m_seams.m_listMessages.empty());
+            dlg.EnableUserInterface(true);
+            EXPECT_FALSE(dlg.IsBusy());
+            EXPECT_FALSE(dlg.m_tree.m_bLocked);
+            EXPECT_EQ(EnabledCommands(dlg), kAlwaysEnabled);
+            for (int nID : {IDC_SELECT_DEST, IDC_DEST_PATH, IDC_FILEINFO})
+                EXPECT_TRUE(::IsWindowEnabled(dlg.GetDlgItem(nID))) << nID;
+            CloseConfirmed(run);
+        },
+        true);
     EXPECT_EQ(run.Run(), IDCANCEL);
     ASSERT_EQ(run.m_seams.m_listMessages.size(), 1u);
     EXPECT_EQ(run.m_seams.m_listMessages[0].strText, L"Pelnixを終了します。");

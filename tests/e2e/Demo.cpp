@@ -35,7 +35,7 @@ public:
         Shot(L"start");
 
         PressToolButton(hBar, ID_SELECT_SOURCE);
-        ChooseFolder(m_app, L"複写元ﾃﾞｨﾚｸﾄﾘの選択", strSource);
+        ChooseFolder(m_app, L"複写元ﾃﾞｨﾚｸﾄﾘの選択", strSource, WAIT_DEFAULT_MS, [&] { Shot(L"source"); });
         WaitUntil([&] { return IsToolButtonEnabled(hBar, ID_APP_EXIT); }, L"the scan to end", WAIT_START_MS);
         Shot(L"scanned");
 
@@ -46,7 +46,7 @@ public:
         Shot(L"report");
 
         PressToolButton(hBar, ID_SELECT_DEST);
-        ChooseFolder(m_app, L"複写先ﾃﾞｨﾚｸﾄﾘの選択", strDest);
+        ChooseFolder(m_app, L"複写先ﾃﾞｨﾚｸﾄﾘの選択", strDest, WAIT_DEFAULT_MS, [&] { Shot(L"destination-picker"); });
         Shot(L"destination");
 
         // The two runs into the fresh destination, each with its confirmation and summary.

@@ -108,7 +108,7 @@ std::wstring AnswerMessageBox(const CProgram &program, const std::wstring &strCa
 }
 
 void ChooseFolder(const CProgram &program, const std::wstring &strCaption, const std::wstring &strPath,
-                  DWORD dwTimeoutMs)
+                  DWORD dwTimeoutMs, const std::function<void()> &fnBeforeOk)
 {
     HWND hPicker = WaitForDialog(program, strCaption, dwTimeoutMs);
     HWND hTree = FindDescendant(hPicker, WC_TREEVIEWW);
@@ -139,6 +139,8 @@ void ChooseFolder(const CProgram &program, const std::wstring &strCaption, const
         throw CDriverError(L"the folder picker \"" + strCaption + L"\" did not select \"" + strPath +
                            L"\"; it shows \"" + strShown + L"\"");
     }
+    if (fnBeforeOk)
+        fnBeforeOk();
     ClickButton(hPicker, IDOK);
     WaitClosed(hPicker, L"the folder picker \"" + strCaption + L"\"", dwTimeoutMs);
 }

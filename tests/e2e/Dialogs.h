@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "Wait.h"
@@ -20,7 +21,8 @@ std::wstring AnswerMessageBox(const CProgram &program, const std::wstring &strCa
 
 // Waits for the folder picker with this caption, selects the folder with the picker's own selection
 // message, checks that the picker shows it, presses OK and waits for the picker to close.
+// fnBeforeOk runs once the picker shows the folder (a picture of it, say).
 void ChooseFolder(const CProgram &program, const std::wstring &strCaption, const std::wstring &strPath,
-                  DWORD dwTimeoutMs = WAIT_DEFAULT_MS);
+                  DWORD dwTimeoutMs = WAIT_DEFAULT_MS, const std::function<void()> &fnBeforeOk = nullptr);
 // Waits for the folder picker with this caption and cancels it.
 void CancelFolderPicker(const CProgram &program, const std::wstring &strCaption, DWORD dwTimeoutMs = WAIT_DEFAULT_MS);

@@ -81,7 +81,7 @@ void CreateSampleTree(const std::wstring &strRoot)
 
 std::vector<std::wstring> SampleTreeOutline()
 {
-    return {L"[ root ]",   L"  Documents", L"    Archive", L"  Hidden Dir", L"  System Dir",
+    return {L"[ root ]",   L"  Documents", L"    Archive", L"  Hidden Dir",
             L"  ﾃｽﾄ ﾃﾞｰﾀ", L"  資料",      L"    画像",    L"      2024年"};
 }
 
