@@ -1,9 +1,8 @@
-// The main window's rules as values: the report text, the command states, the layout, the tool bar
-// table and the questions.
+// The main window's rules as values: the report text, the command states, the layout and the tool
+// bar for an old common-controls library.
 #include "app/CommandStates.h"
 #include "app/FileReport.h"
 #include "app/MainLayout.h"
-#include "app/MainTexts.h"
 #include "app/MainToolBar.h"
 #include "res/resource.h"
 #include "tree/ItemInfo.h"
@@ -208,55 +207,16 @@ TEST(MainLayout, RowsFromTheBottomUp)
     EXPECT_FALSE(out.bMoveTree);
 }
 
-TEST(MainToolBar, ButtonsInOrder)
+TEST(MainToolBar, TheOldLibraryGetsSeparatorsBeforeTheFirstAndTheVersionButton)
 {
-    const std::vector<std::pair<int, UINT>> expected = {
-        {0, ID_CLEAR_TREE},
-        {1, ID_SELECT_SOURCE},
-        {10, ID_ADD_LOAD},
-        {2, ID_SELECT_DEST},
-        {0, 0},
-        {6, ID_ADD_DIR},
-        {7, ID_DELETE_DIR},
-        {0, 0},
-        {9, ID_EDIT_ATTRIBUTES},
-        {8, ID_OPTIONS},
-        {0, 0},
-        {3, ID_RUN_DIRS_ONLY},
-        {11, ID_RUN_WITH_FILES},
-        {0, 0},
-        {4, ID_APP_EXIT},
-        {0, 0},
-        {5, ID_APP_ABOUT},
-    };
-    std::vector<CToolButtonDef> flat = MainToolButtons(true);
-    ASSERT_EQ(flat.size(), expected.size());
-    for (size_t i = 0; i < flat.size(); ++i) {
-        EXPECT_EQ(flat[i].nCommand, expected[i].second) << i;
-        if (flat[i].nCommand) {
-            EXPECT_EQ(flat[i].nImage, expected[i].first) << i;
-        }
-    }
-
-    // Without the flat look: a separator in front of the first button and of the version button.
-    std::vector<CToolButtonDef> raised = MainToolButtons(false);
-    ASSERT_EQ(raised.size(), expected.size() + 2);
+    std::vector<CToolButtonDef> flat = MainToolButtons(true), raised = MainToolButtons(false);
+    ASSERT_EQ(flat.size(), 17u);
+    ASSERT_EQ(raised.size(), flat.size() + 2);
     EXPECT_EQ(raised[0].nCommand, 0u);
-    EXPECT_EQ(raised[1].nCommand, static_cast<UINT>(ID_CLEAR_TREE));
-    EXPECT_EQ(raised[raised.size() - 3].nCommand, 0u);
+    for (size_t i = 0; i + 1 < flat.size(); ++i)
+        EXPECT_EQ(raised[i + 1].nCommand, flat[i].nCommand) << i;
     EXPECT_EQ(raised[raised.size() - 2].nCommand, 0u);
     EXPECT_EQ(raised.back().nCommand, static_cast<UINT>(ID_APP_ABOUT));
-}
-
-TEST(MainTexts, Questions)
-{
-    EXPECT_EQ(DeleteErrorLogQuestion(L"C:\\Temp\\PLX[00001A2B].err"),
-              L"※ ｴﾗｰﾛｸﾞﾌｧｲﾙを削除しますか ?\n\n   LogFile : C:\\Temp\\PLX[00001A2B].err\n");
-    EXPECT_EQ(AddLoadParentQuestion(L"資料", L"[ root ]"),
-              L"現在選択されているﾃﾞｨﾚｸﾄﾘ( \"資料\" )の下に追加読み込みします。\n"
-              L"(「いいえ」を選択すると最上位( \"[ root ]\" )に追加されます)\nよろしいですか ?");
-    EXPECT_STREQ(kExitQuestion, L"Pelnixを終了します。");
-    EXPECT_STREQ(kMainConfirmCaption, L"確認");
 }
 
 } // namespace

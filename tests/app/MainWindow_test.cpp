@@ -246,25 +246,6 @@ TEST(MainWindow, WithFilesTheReportSitsAboveTheRowAndShowsTheSelectedDirectory)
     EXPECT_EQ(run.Run(), IDCANCEL);
 }
 
-TEST(MainWindow, RootWithFilesIsContentAndDeletable)
-{
-    CMainDlgRun run(L"[CopyFile]\r\nNotCopyFile=0\r\n");
-    CMainDlg &dlg = run.m_dlg;
-    run.Step([&] {
-        CItemInfo *pRoot = dlg.m_tree.GetItemRecord(dlg.m_tree.GetRootItem());
-        ASSERT_NE(pRoot, nullptr);
-        auto pFile = std::make_unique<CItemInfo>(ITEM_KIND_FILE);
-        pFile->m_strName = L"a.txt";
-        pFile->m_dwSize = 5;
-        pRoot->AppendFile(std::move(pFile));
-        dlg.UpdateCommandStates();
-        EXPECT_EQ(EnabledCommands(dlg), With(kAlwaysEnabled, {ID_RUN_DIRS_ONLY, ID_RUN_WITH_FILES, ID_ADD_LOAD,
-                                                              ID_DELETE_DIR, ID_EDIT_ATTRIBUTES}));
-        CloseConfirmed(run);
-    });
-    EXPECT_EQ(run.Run(), IDCANCEL);
-}
-
 TEST(MainWindow, BusyDisablesEverythingButTheTreeAndIgnoresClose)
 {
     CMainDlgRun run(L"[CopyFile]\r\nNotCopyFile=0\r\n");
