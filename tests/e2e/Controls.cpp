@@ -57,8 +57,10 @@ void ClickButton(HWND hDlg, int nId)
 {
     HWND hButton = RequireControl(hDlg, nId);
     RequireUsable(hButton, L"button " + std::to_wstring(nId));
+    // OK or Cancel may close the dialog before the barrier reaches it: wait on its thread.
+    DWORD dwThreadId = ::GetWindowThreadProcessId(hDlg, nullptr);
     PostOrThrow(hDlg, WM_COMMAND, MAKEWPARAM(nId, BN_CLICKED), reinterpret_cast<LPARAM>(hButton));
-    SyncWindowThread(hDlg);
+    SyncThread(dwThreadId);
 }
 
 void PressKey(HWND hWnd, UINT vk)
