@@ -117,8 +117,11 @@ int wmain(int argc, wchar_t **argv)
     }
     dlg.ShowWindow(SW_SHOW);
     dlg.m_tree.NotCopyFile = 0;
+    dlg.ArrangeControls(); // with the report pane, now that files are part of the job
     ::SetTimer(dlg.m_hWnd, 1, static_cast<UINT>(nSeconds * 1000), &TakePicture);
+    dlg.EnableUserInterface(false);
     const int nCount = dlg.m_tree.ScanDirectory(strRoot, nullptr, false);
+    dlg.EnableUserInterface(true);
     std::printf("scanned %d entries, cancel %d, picture %s\n", nCount, dlg.m_tree.m_bCancel,
                 g_bSaved ? "saved" : "not taken");
     dlg.DestroyWindow();
