@@ -122,13 +122,22 @@ void CScanDisplay::ScrollToCaret()
     const int nRows = static_cast<int>(m_tree.SendTreeMessage(TVM_GETVISIBLECOUNT));
     if (cyItem <= 0)
         return;
-    HTREEITEM hTop = nullptr;
     if (rc.top < 0) {
-        hTop = hCaret; // above the rows shown: it becomes the top row
-    } else if (rc.top / cyItem >= nRows && nRows > 0) {
-        // below them: it becomes the bottom row
+        // Above the rows shown: it becomes the top row. Some tree views refuse to make the selected
+        // node the first visible one; the row above it, scrolled one line down, is the same.
+        if (HTREEITEM hAbove = m_tree.GetNextItem(hCaret, TVGN_PREVIOUSVISIBLE)) {
+            m_tree.SendTreeMessage(TVM_SELECTITEM, TVGN_FIRSTVISIBLE, reinterpret_cast<LPARAM>(hAbove));
+            m_tree.SendMessage(WM_VSCROLL, SB_LINEDOWN);
+        } else {
+            m_tree.SendMessage(WM_VSCROLL, SB_TOP);
+        }
+        return;
+    }
+    // Below them: it becomes the bottom row.
+    HTREEITEM hTop = nullptr;
+    if (nRows > 1 && rc.top / cyItem >= nRows) {
         hTop = hCaret;
-        for (int i = 1; i < nRows && hTop; ++i) {
+        for (int i = 1; i < nRows; ++i) {
             HTREEITEM hPrev = m_tree.GetNextItem(hTop, TVGN_PREVIOUSVISIBLE);
             if (!hPrev)
                 break;
