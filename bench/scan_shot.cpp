@@ -7,6 +7,7 @@
 #include "framework/Seams.h"
 #include "tree/ScanDisplay.h"
 #include "res/resource.h"
+#include "support/Pump.h"
 
 #include "BenchTree.h"
 
@@ -83,8 +84,11 @@ void CALLBACK TakePicture(HWND hWnd, UINT, UINT_PTR nID, DWORD)
     ::KillTimer(hWnd, nID);
     if (tree.m_pScanDisplay)
         tree.m_pScanDisplay->Flush();
-    ::UpdateWindow(tree.m_pStatusWnd->m_hWnd);
-    ::Sleep(300); // the X server shows what was drawn
+    // Drained for a while, so that what was drawn reaches the X server.
+    for (int i = 0; i < 30; ++i) {
+        PumpMessages();
+        ::Sleep(10);
+    }
     g_bSaved = SaveScreen(g_strOut);
     std::printf("status line 2: %ls\n", tree.m_pStatusWnd->GetLine2().c_str());
     ::SendMessageW(tree.m_pStatusWnd->GetDlgItem(IDC_STATUS_CANCEL), BM_CLICK, 0, 0);
@@ -117,8 +121,11 @@ int wmain(int argc, wchar_t **argv)
     }
     dlg.ShowWindow(SW_SHOW);
     dlg.m_tree.NotCopyFile = 0;
+    dlg.ArrangeControls(); // with the report pane, now that files are part of the job
     ::SetTimer(dlg.m_hWnd, 1, static_cast<UINT>(nSeconds * 1000), &TakePicture);
+    dlg.EnableUserInterface(false);
     const int nCount = dlg.m_tree.ScanDirectory(strRoot, nullptr, false);
+    dlg.EnableUserInterface(true);
     std::printf("scanned %d entries, cancel %d, picture %s\n", nCount, dlg.m_tree.m_bCancel,
                 g_bSaved ? "saved" : "not taken");
     dlg.DestroyWindow();

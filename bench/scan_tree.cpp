@@ -1,16 +1,15 @@
 // A fresh scan with files of a data drive's worth of directories (about 20,000 directories and
-// 100,000 files) into a real tree view in the main window's dialog, with NoExpandOnSearch 0 and 1,
+// 100,000 files) into the main window's tree, busy as for a source selection, NoExpandOnSearch 0 and 1,
 // next to the bare FindFirstFile/FindNextFile walk of the same tree (the floor).
 // Each measurement runs in a process of its own, so that its peak working set is its own.
 //   bench_scan_tree.exe [rounds]      (default 2; each figure is the best round)
+#include "app/MainDlg.h"
 #include "framework/App.h"
-#include "framework/Dialog.h"
 #include "framework/Seams.h"
 #include "res/resource.h"
 #include "support/EnumDirectory.h"
 #include "support/Path.h"
 #include "tree/DirTreeCtrl.h"
-#include "tree/NodeImage.h"
 
 #include "BenchClock.h"
 #include "BenchTree.h"
@@ -34,22 +33,6 @@ public:
     }
     void MessageBeep(UINT) override { ++m_nBeeps; }
     int m_nBeeps = 0;
-};
-
-// The main window's dialog with its tree view, as the program shows it.
-class CHostDlg : public CDialog {
-public:
-    CDirTreeCtrl m_tree;
-
-protected:
-    BOOL OnInitDialog() override
-    {
-        CDialog::OnInitDialog();
-        m_tree.SubclassDlgItem(IDC_DIRTREE, m_hWnd);
-        m_tree.SetItemImageList(IDB_DIRTREE, NODE_IMAGE_SIZE, NODE_IMAGE_MASK);
-        m_tree.EnsureRootItem();
-        return TRUE;
-    }
 };
 
 // The scan's own listing, without the tree: every directory as the scan lists it.
@@ -92,7 +75,7 @@ int RunPhase(const std::wstring &strPhase, const std::wstring &strRoot)
         CQuietSeams seams;
         SetUiSeams(&seams);
         InitCommonControlClasses();
-        CHostDlg dlg;
+        CMainDlg dlg;
         if (!dlg.Create(IDD_PELNIX_DIALOG, nullptr)) {
             std::printf("no main window\n");
             return 1;
@@ -102,7 +85,9 @@ int RunPhase(const std::wstring &strPhase, const std::wstring &strRoot)
         tree.NotCopyFile = 0;
         tree.NoExpandOnSearch = strPhase == L"scan1" ? 1 : 0;
         const double t0 = NowSeconds();
+        dlg.EnableUserInterface(false);
         nEntries = static_cast<uint64_t>(tree.ScanDirectory(strRoot, nullptr, false));
+        dlg.EnableUserInterface(true);
         dSeconds = NowSeconds() - t0;
         DWORD dwFiles = 0;
         tree.CountFiles(tree.GetRootItem(), dwFiles, false);

@@ -18,10 +18,9 @@ namespace {
 // One directory of the scan: lists strPath below hParent and descends into each sub-directory.
 class CScanLevel {
 public:
-    // bNewNode: hParent was just inserted by the scan and has no children yet.
-    CScanLevel(CDirTreeCtrl &tree, const std::wstring &strPath, HTREEITEM hParent, bool bNewNode)
-        : m_tree(tree), m_strPath(strPath), m_hParent(hParent), m_pDir(tree.GetItemRecord(hParent)),
-          m_bNewNode(bNewNode)
+    // pDir: hParent's record. bNewNode: hParent was just inserted by the scan and has no children.
+    CScanLevel(CDirTreeCtrl &tree, const std::wstring &strPath, HTREEITEM hParent, CItemInfo *pDir, bool bNewNode)
+        : m_tree(tree), m_strPath(strPath), m_hParent(hParent), m_pDir(pDir), m_bNewNode(bNewNode)
     {
     }
 
@@ -97,6 +96,7 @@ int CScanLevel::Run(bool &bListed)
         }
         // A directory of a name already present gets a node of its own.
         const std::wstring strSource = pRecord->m_strSourcePath;
+        CItemInfo *const pChild = pRecord.get();
         const HTREEITEM hPosition = bOwnSiblings ? order.PositionOf(pRecord->m_strName) : TVI_SORT;
         const HTREEITEM hChild = m_tree.InsertItemData(m_hParent, std::move(pRecord), hPosition);
         // Without its node the directory cannot be descended into: a null parent would start a
@@ -110,7 +110,7 @@ int CScanLevel::Run(bool &bListed)
         ShowStatus(nullptr, strSource.c_str());
         // The nested level, as ScanDirectory(strSource, hChild, false) runs it.
         bool bChildListed = false;
-        nCount += CScanLevel(m_tree, strSource, hChild, true).Run(bChildListed);
+        nCount += CScanLevel(m_tree, strSource, hChild, pChild, true).Run(bChildListed);
     }
     // The node may now show a file list.
     m_tree.UpdateItemImage(m_hParent);
@@ -143,7 +143,7 @@ int CDirTreeCtrl::ScanDirectory(const std::wstring &strPath, HTREEITEM hParentIt
 {
     bool bListed = false;
     if (hParentItem && !bAddLoad)
-        return CScanLevel(*this, strPath, hParentItem, false).Run(bListed);
+        return CScanLevel(*this, strPath, hParentItem, GetItemRecord(hParentItem), false).Run(bListed);
 
     m_bCancel = 0;
     m_bBusy = true;
@@ -163,7 +163,7 @@ int CDirTreeCtrl::ScanDirectory(const std::wstring &strPath, HTREEITEM hParentIt
 
     std::optional<CScanDisplay> display;
     display.emplace(*this);
-    const int nCount = CScanLevel(*this, strPath, hParentItem, false).Run(bListed);
+    const int nCount = CScanLevel(*this, strPath, hParentItem, GetItemRecord(hParentItem), false).Run(bListed);
     display.reset();
     if (!bListed) {
         CloseStatusWnd();

@@ -9,18 +9,20 @@ constexpr UINT_PTR kTimerID = 0x5CA7;
 
 } // namespace
 
-CScanDisplay::CScanDisplay(CDirTreeCtrl &tree) : m_tree(tree)
+CScanDisplay::CScanDisplay(CDirTreeCtrl &tree) : m_tree(tree), m_bHoldTree(!tree.NoExpandOnSearch)
 {
     if (m_tree.m_pStatusWnd) {
         m_strLine1 = m_tree.m_pStatusWnd->GetLine1();
         m_strLine2 = m_tree.m_pStatusWnd->GetLine2();
     }
-    m_hFirstVisible = m_tree.GetNextItem(nullptr, TVGN_FIRSTVISIBLE);
-    m_hCaret = m_tree.GetSelectedItem();
-    // A tree view that draws re-counts all of its shown rows for every node added below an open one.
-    SetTreeDrawing(false);
+    if (m_bHoldTree) {
+        m_hFirstVisible = m_tree.GetNextItem(nullptr, TVGN_FIRSTVISIBLE);
+        m_hCaret = m_tree.GetSelectedItem();
+        m_ullTreeDrawn = ::GetTickCount64();
+        SetTreeDrawing(false);
+    }
     m_tree.m_pScanDisplay = this;
-    ::SetTimer(m_tree.m_hWnd, kTimerID, static_cast<UINT>(kPeriodMs), &CScanDisplay::OnTimer);
+    ::SetTimer(m_tree.m_hWnd, kTimerID, static_cast<UINT>(kStatusPeriodMs), &CScanDisplay::OnTimer);
 }
 
 CScanDisplay::~CScanDisplay()
@@ -29,14 +31,21 @@ CScanDisplay::~CScanDisplay()
     m_tree.m_pScanDisplay = nullptr;
     if (m_bStatusWaits)
         ShowStatus();
-    DrawTree(true);
+    if (m_bHoldTree)
+        DrawTree(true);
 }
 
 void CALLBACK CScanDisplay::OnTimer(HWND hWnd, UINT, UINT_PTR, DWORD)
 {
     auto *pTree = dynamic_cast<CDirTreeCtrl *>(CWnd::FromHandle(hWnd));
-    if (pTree && pTree->m_pScanDisplay)
-        pTree->m_pScanDisplay->Flush();
+    CScanDisplay *pDisplay = pTree ? pTree->m_pScanDisplay : nullptr;
+    if (!pDisplay)
+        return;
+    const ULONGLONG ullNow = ::GetTickCount64();
+    if (pDisplay->m_bStatusWaits && ullNow - pDisplay->m_ullStatusShown >= kStatusPeriodMs)
+        pDisplay->ShowStatus();
+    if (pDisplay->m_bTreeChanged && ullNow - pDisplay->m_ullTreeDrawn >= kTreePeriodMs)
+        pDisplay->DrawTree(false);
 }
 
 void CScanDisplay::SetStatus(const wchar_t *pszLine1, const wchar_t *pszLine2)
@@ -49,7 +58,7 @@ void CScanDisplay::SetStatus(const wchar_t *pszLine1, const wchar_t *pszLine2)
     if (pszLine2)
         m_strLine2 = pszLine2;
     m_bStatusWaits = true;
-    if (::GetTickCount64() - m_ullStatusShown < kPeriodMs)
+    if (::GetTickCount64() - m_ullStatusShown < kStatusPeriodMs)
         return;
     ShowStatus();
     PumpMessages();
@@ -73,6 +82,9 @@ void CScanDisplay::ShowStatus()
 void CScanDisplay::DrawTree(bool bKeepDrawing)
 {
     m_bTreeChanged = false;
+    if (!m_bHoldTree)
+        return; // it draws by itself
+    m_ullTreeDrawn = ::GetTickCount64();
     SetTreeDrawing(true);
     ScrollToCaret();
     ::RedrawWindow(m_tree.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
@@ -110,13 +122,22 @@ void CScanDisplay::ScrollToCaret()
     const int nRows = static_cast<int>(m_tree.SendTreeMessage(TVM_GETVISIBLECOUNT));
     if (cyItem <= 0)
         return;
-    HTREEITEM hTop = nullptr;
     if (rc.top < 0) {
-        hTop = hCaret; // above the rows shown: it becomes the top row
-    } else if (rc.top / cyItem >= nRows && nRows > 0) {
-        // below them: it becomes the bottom row
+        // Above the rows shown: it becomes the top row. Some tree views refuse to make the selected
+        // node the first visible one; the row above it, scrolled one line down, is the same.
+        if (HTREEITEM hAbove = m_tree.GetNextItem(hCaret, TVGN_PREVIOUSVISIBLE)) {
+            m_tree.SendTreeMessage(TVM_SELECTITEM, TVGN_FIRSTVISIBLE, reinterpret_cast<LPARAM>(hAbove));
+            m_tree.SendMessage(WM_VSCROLL, SB_LINEDOWN);
+        } else {
+            m_tree.SendMessage(WM_VSCROLL, SB_TOP);
+        }
+        return;
+    }
+    // Below them: it becomes the bottom row.
+    HTREEITEM hTop = nullptr;
+    if (nRows > 1 && rc.top / cyItem >= nRows) {
         hTop = hCaret;
-        for (int i = 1; i < nRows && hTop; ++i) {
+        for (int i = 1; i < nRows; ++i) {
             HTREEITEM hPrev = m_tree.GetNextItem(hTop, TVGN_PREVIOUSVISIBLE);
             if (!hPrev)
                 break;
