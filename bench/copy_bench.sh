@@ -3,22 +3,25 @@
 #   small: 40 x 10 x 10 = 4,000 leaf directories (4,440 in all), 5 files of 2 KB in each leaf;
 #   large: 20 files of 50 MB.
 # Directories only is compared with "xcopy /T /E", a run with files with "xcopy /E" and "cp -a".
-# Every Windows program is timed as a whole process (Wine's start-up included, and for ours the
-# building of the tree from the source); bench_copy_run.exe also prints the run alone and the CPU
-# time of its threads.
-#   bench/copy_bench.sh [WORK_DIR]    (default /tmp/pelnix-copy-bench; about 1.2 GB; kept for reruns)
+# Each command runs ROUNDS times (default 3), interleaved with the others, and its shortest time
+# counts: the machine is shared, and the others' load only ever adds.
+# "ours" is the run itself (ExecuteCopy, as the user starts it on a scanned tree); "process" is
+# the whole bench program, with Wine's start-up, the dialog and the building of the tree. The
+# Windows programs run under Wine; cp -a is the Linux side's own copy.
+#   bench/copy_bench.sh [WORK_DIR [ROUNDS]]   (default /tmp/pelnix-copy-bench; about 1.2 GB, kept)
 # Needs the 64-bit build: cmake --build build/x64
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "$here/../build/x64" && pwd)
 work=${1:-/tmp/pelnix-copy-bench}
+rounds=${2:-3}
 export PELNIX_WINEPREFIX=$build/wineprefix
 wine_run() { "$here/../cmake/wine-run.sh" "$@"; }
 winpath() { local p=${1//\//\\}; echo "Z:$p"; }
 now() { date +%s.%N; }
 
 mkdir -p "$work"
-if [ ! -f "$work/small.done" ]; then
+if [ ! -f "$work/trees.done" ]; then
   echo "generating $work/small and $work/large ..."
   rm -rf "$work/small" "$work/large"
   python3 - "$work" <<'EOF'
@@ -40,12 +43,16 @@ for f in range(20):
         for _ in range(50):
             out.write(chunk)
 EOF
-  touch "$work/small.done"
+  touch "$work/trees.done"
 fi
 
-# Seconds of one command, the destination removed before and after.
+dst=$work/dst
+declare -A best
+# Keeps the shortest time of a named measurement: NAME SECONDS
+keep() { if [ -z "${best[$1]:-}" ] || [ "$(echo "$2 < ${best[$1]}" | bc)" = 1 ]; then best[$1]=$2; fi; }
+# Times one command into a fresh destination: NAME COMMAND...
 timed() {
-  local dst=$1
+  local name=$1
   shift
   rm -rf "$dst"
   sync
@@ -53,40 +60,54 @@ timed() {
   t0=$(now)
   "$@" >"$work/last.log" 2>&1 || { cat "$work/last.log"; exit 1; }
   t1=$(now)
-  echo "$t1 - $t0" | bc
+  keep "$name" "$(echo "$t1 - $t0" | bc)"
+}
+run_ours() { (cd "$build/bench" && wine_run bench_copy_run.exe "$@"); }
+# Our bench program: also keeps the run's own time and its threads' CPU times.
+ours() {
+  local name=$1
+  shift
+  timed "$name.process" run_ours "$@"
+  local line
+  line=$(grep '^run ' "$work/last.log")
+  keep "$name" "$(sed -E 's/.*wall ([0-9.]+) s.*/\1/' <<<"$line")"
+  keep "$name.ui" "$(sed -E 's/.*user-interface thread ([0-9.]+) s.*/\1/' <<<"$line")"
+  keep "$name.worker" "$(sed -E 's/.*worker ([0-9.]+) s.*/\1/' <<<"$line")"
 }
 ratio() { echo "scale=2; $1 / $2" | bc; }
 
-ours() { (cd "$build/bench" && wine_run bench_copy_run.exe "$@"); }
-xcopy_() { wine_run xcopy "$@"; }
-dst=$work/dst
-wine_run cmd /c exit >/dev/null 2>&1 || true # prefix ready before anything is timed
-t_start=$(timed "$dst" wine_run cmd /c exit)
-echo "Wine start-up (cmd /c exit): ${t_start} s"
-echo
-
-for set in small large; do
-  src=$work/$set
-  echo "== $set: $(find "$src" -type d | wc -l) directories, $(find "$src" -type f | wc -l) files, $(du -sh "$src" | cut -f1)"
-  if [ $set = small ]; then
-    t_ours=$(timed "$dst" ours "$(winpath "$src")" "$(winpath "$dst")" dirs)
-    grep -E '^(tree|run)' "$work/last.log"
-    t_x=$(timed "$dst" xcopy_ /T /E /I /Q "$(winpath "$src")" "$(winpath "$dst")")
-    echo "directories only: ours ${t_ours} s, xcopy /T /E ${t_x} s, ratio $(ratio "$t_ours" "$t_x")"
-  fi
-  t_ours=$(timed "$dst" ours "$(winpath "$src")" "$(winpath "$dst")" files)
-  grep -E '^(tree|run)' "$work/last.log"
-  if [ $set = small ]; then
-    t_closed=$(timed "$dst" ours "$(winpath "$src")" "$(winpath "$dst")" files --no-expand)
-    grep -E '^run' "$work/last.log"
-  fi
-  t_x=$(timed "$dst" xcopy_ /E /I /Q /Y "$(winpath "$src")" "$(winpath "$dst")")
-  t_cp=$(timed "$dst" cp -a "$src" "$dst")
-  echo "with files: ours ${t_ours} s, xcopy /E ${t_x} s, cp -a ${t_cp} s;" \
-    "ratio to xcopy $(ratio "$t_ours" "$t_x"), to cp -a $(ratio "$t_ours" "$t_cp")"
-  if [ $set = small ]; then
-    echo "  with the tree kept closed (NoExpandOnCopy 1): ours ${t_closed} s"
-  fi
-  echo
+wine_run cmd /c exit >/dev/null 2>&1 || true # the prefix is ready before anything is timed
+small=$(winpath "$work/small")
+large=$(winpath "$work/large")
+wdst=$(winpath "$dst")
+for round in $(seq "$rounds"); do
+  echo "round $round of $rounds ..."
+  timed wine wine_run cmd /c exit
+  ours dirs "$small" "$wdst" dirs
+  timed xcopy_dirs wine_run xcopy /T /E /I /Q "$small" "$wdst"
+  ours files "$small" "$wdst" files
+  ours files_closed "$small" "$wdst" files --no-expand
+  timed xcopy_files wine_run xcopy /E /I /Q /Y "$small" "$wdst"
+  timed cp_files cp -a "$work/small" "$dst"
+  ours large "$large" "$wdst" files
+  timed xcopy_large wine_run xcopy /E /I /Q /Y "$large" "$wdst"
+  timed cp_large cp -a "$work/large" "$dst"
 done
 rm -rf "$dst"
+
+b() { printf '%.2f' "${best[$1]}"; }
+echo
+echo "Shortest of $rounds rounds, in seconds (Wine's own start-up: $(b wine) s)."
+echo "small tree: $(find "$work/small" -type d | wc -l) directories, $(find "$work/small" -type f | wc -l) files"
+echo "  directories only: ours $(b dirs) (process $(b dirs.process), UI thread CPU $(b dirs.ui));" \
+  "xcopy /T /E $(b xcopy_dirs); ours/xcopy $(ratio "${best[dirs]}" "${best[xcopy_dirs]}")"
+echo "  with files, tree following the copy: ours $(b files) (process $(b files.process)," \
+  "CPU: UI thread $(b files.ui), worker $(b files.worker))"
+echo "  with files, tree kept closed: ours $(b files_closed) (process $(b files_closed.process)," \
+  "CPU: UI thread $(b files_closed.ui), worker $(b files_closed.worker))"
+echo "  xcopy /E $(b xcopy_files), cp -a $(b cp_files); ours/xcopy $(ratio "${best[files]}" "${best[xcopy_files]}")" \
+  "(closed $(ratio "${best[files_closed]}" "${best[xcopy_files]}")), ours/cp -a $(ratio "${best[files]}" "${best[cp_files]}")"
+echo "large files: 20 x 50 MB"
+echo "  ours $(b large) (process $(b large.process), CPU: UI thread $(b large.ui), worker $(b large.worker));" \
+  "xcopy /E $(b xcopy_large), cp -a $(b cp_large)"
+echo "  ours/xcopy $(ratio "${best[large]}" "${best[xcopy_large]}"), ours/cp -a $(ratio "${best[large]}" "${best[cp_large]}")"

@@ -121,26 +121,29 @@ private:
     DWORD m_dwStartError = 0;
 };
 
-// The tree follows the copy: the directory's node is selected (its parents opened, the node
-// scrolled into view) at a pace the tree view can draw; in between only its parents are opened,
-// so the tree ends up opened as if every directory had been selected, with the last one selected.
+// The tree follows the copy: the parents of every directory copied into are opened, and the
+// directory's node is selected (scrolled into view) at a pace the tree view can draw, so the
+// tree ends up as if every directory had been selected, with the last one selected.
 class CTreeFollower {
 public:
     explicit CTreeFollower(CDirTreeCtrl &tree) : m_tree(tree) {}
     void Follow(HTREEITEM hItem)
     {
+        for (HTREEITEM h = m_tree.GetParentItem(hItem); h; h = m_tree.GetParentItem(h)) {
+            // A node opened before tells nobody when it opens again: its image is set here.
+            if (!(m_tree.GetItemState(h, TVIS_EXPANDED) & TVIS_EXPANDED)) {
+                m_tree.Expand(h, TVE_EXPAND);
+                m_tree.UpdateItemImage(h);
+            }
+        }
         const ULONGLONG ullNow = ::GetTickCount64();
-        if (ullNow - m_ullSelected >= SELECT_PERIOD_MS) {
-            m_tree.SelectItem(hItem);
-            m_ullSelected = ullNow;
-            m_hPending = nullptr;
+        if (ullNow - m_ullSelected < SELECT_PERIOD_MS) {
+            m_hPending = hItem;
             return;
         }
-        for (HTREEITEM h = m_tree.GetParentItem(hItem); h; h = m_tree.GetParentItem(h)) {
-            if (!(m_tree.GetItemState(h, TVIS_EXPANDED) & TVIS_EXPANDED))
-                m_tree.Expand(h, TVE_EXPAND);
-        }
-        m_hPending = hItem;
+        m_tree.SelectItem(hItem);
+        m_ullSelected = ullNow;
+        m_hPending = nullptr;
     }
     void Finish()
     {

@@ -36,8 +36,15 @@ TEST_F(CopyRun, RecreatesTheTreeWithFilesAttributesAndMarks)
 
     // With files: all copied with the source's bytes and times, all marked, the directories
     // holding files marked and shown so; a directory without files is never marked by a run.
+    // The tree follows the copy: it ends opened down to every directory copied into, with the
+    // last one selected.
+    m_tree.Expand(Dir(L"a\\deep")->m_hTreeItem, TVE_COLLAPSE);
+    m_tree.Expand(Dir(L"a")->m_hTreeItem, TVE_COLLAPSE);
+    m_tree.SelectItem(m_tree.GetRootItem());
     m_seams.m_listMessages.clear();
     Run();
+    EXPECT_EQ(m_tree.GetSelectedItem(), Dir(L"ﾃﾞｨﾚｸﾄﾘ")->m_hTreeItem);
+    EXPECT_TRUE(m_tree.GetItemState(Dir(L"a\\deep")->m_hTreeItem, TVIS_EXPANDED) & TVIS_EXPANDED);
     EXPECT_EQ(m_seams.Captions(), std::vector<std::wstring>{L"Result ..."});
     EXPECT_EQ(m_seams.m_listMessages[0].strText, L"全て正常に処理できました。");
     EXPECT_TRUE(TreeState(m_strDst) == m_source);
