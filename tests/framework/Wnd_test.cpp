@@ -2,6 +2,8 @@
 #include "framework/Dialog.h"
 #include "framework/TreeCtrl.h"
 
+#include "res/resource.h"
+
 #include "ScriptedSeams.h"
 #include "probe_resource.h"
 
@@ -91,6 +93,19 @@ TEST(Wnd, SubclassedControlCreatedByOurselvesGetsItsNotificationsFirst)
     EXPECT_NE(std::find(dlg.m_listCodes.begin(), dlg.m_listCodes.end(), TVN_SELCHANGINGW), dlg.m_listCodes.end());
     EXPECT_EQ(tree.GetItemText(b), L"い");
     EXPECT_EQ(tree.GetSelectedItem(), b);
+}
+
+TEST(Wnd, ObjectAttachedToTheMainWindowsTreeGetsItsNotificationsReflected)
+{
+    CNotifyCountingDlg dlg;
+    ASSERT_TRUE(dlg.Create(IDD_PELNIX_DIALOG, nullptr));
+    CReflectingTree tree;
+    ASSERT_TRUE(tree.SubclassDlgItem(IDC_DIRTREE, dlg.m_hWnd));
+    HTREEITEM hRoot = tree.InsertItem(L"[ root ]", 0, 0, TVI_ROOT, TVI_LAST);
+    ASSERT_NE(hRoot, nullptr);
+    ASSERT_TRUE(tree.SelectItem(hRoot));
+    EXPECT_NE(std::find(tree.m_listCodes.begin(), tree.m_listCodes.end(), TVN_SELCHANGEDW), tree.m_listCodes.end());
+    EXPECT_EQ(std::find(dlg.m_listCodes.begin(), dlg.m_listCodes.end(), TVN_SELCHANGEDW), dlg.m_listCodes.end());
 }
 
 TEST(Wnd, UnsubclassingReleasesTheControl)
