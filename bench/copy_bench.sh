@@ -3,8 +3,8 @@
 #   small: 40 x 10 x 10 = 4,000 leaf directories (4,440 in all), 5 files of 2 KB in each leaf;
 #   large: 20 files of 50 MB.
 # Directories only is compared with "xcopy /T /E", a run with files with "xcopy /E" and "cp -a".
-# Each command runs ROUNDS times (default 3), interleaved with the others, and its shortest time
-# counts: the machine is shared, and the others' load only ever adds.
+# Each command runs ROUNDS times (default 3), interleaved with the others in a turning order, and
+# its shortest time counts: the machine is shared, and the others' load only ever adds.
 # "ours" is the run itself (ExecuteCopy, as the user starts it on a scanned tree); "process" is
 # the whole bench program, with Wine's start-up, the dialog and the building of the tree. The
 # Windows programs run under Wine; cp -a is the Linux side's own copy.
@@ -80,18 +80,29 @@ wine_run cmd /c exit >/dev/null 2>&1 || true # the prefix is ready before anythi
 small=$(winpath "$work/small")
 large=$(winpath "$work/large")
 wdst=$(winpath "$dst")
+# Runs the named steps in an order that turns with the round, so that no program always
+# follows the same one (a program that follows a large write can find the disk still busy).
+in_turn() {
+  local round=$1
+  shift
+  local steps=("$@") n=$#
+  for ((i = 0; i < n; i++)); do "${steps[$(((i + round) % n))]}"; done
+}
+s_dirs() { ours dirs "$small" "$wdst" dirs; }
+s_xcopy_dirs() { timed xcopy_dirs wine_run xcopy /T /E /I /Q "$small" "$wdst"; }
+s_files() { ours files "$small" "$wdst" files; }
+s_files_closed() { ours files_closed "$small" "$wdst" files --no-expand; }
+s_xcopy_files() { timed xcopy_files wine_run xcopy /E /I /Q /Y "$small" "$wdst"; }
+s_cp_files() { timed cp_files cp -a "$work/small" "$dst"; }
+s_large() { ours large "$large" "$wdst" files; }
+s_xcopy_large() { timed xcopy_large wine_run xcopy /E /I /Q /Y "$large" "$wdst"; }
+s_cp_large() { timed cp_large cp -a "$work/large" "$dst"; }
 for round in $(seq "$rounds"); do
   echo "round $round of $rounds ..."
   timed wine wine_run cmd /c exit
-  ours dirs "$small" "$wdst" dirs
-  timed xcopy_dirs wine_run xcopy /T /E /I /Q "$small" "$wdst"
-  ours files "$small" "$wdst" files
-  ours files_closed "$small" "$wdst" files --no-expand
-  timed xcopy_files wine_run xcopy /E /I /Q /Y "$small" "$wdst"
-  timed cp_files cp -a "$work/small" "$dst"
-  ours large "$large" "$wdst" files
-  timed xcopy_large wine_run xcopy /E /I /Q /Y "$large" "$wdst"
-  timed cp_large cp -a "$work/large" "$dst"
+  in_turn "$round" s_dirs s_xcopy_dirs
+  in_turn "$round" s_files s_files_closed s_xcopy_files s_cp_files
+  in_turn "$round" s_large s_xcopy_large s_cp_large
 done
 rm -rf "$dst"
 
