@@ -3,6 +3,7 @@
 #include "copy/AttrRules.h"
 #include "copy/CopyItem.h"
 #include "copy/CopyTexts.h"
+#include "copy/CopyTreeDisplay.h"
 #include "copy/CopyWorker.h"
 #include "copy/RunStatus.h"
 #include "framework/Seams.h"
@@ -12,6 +13,7 @@
 #include "support/TimeConvert.h"
 #include "tree/DirTreeCtrl.h"
 
+#include <algorithm>
 #include <process.h>
 
 namespace {
@@ -22,23 +24,26 @@ const wchar_t LABEL_CANCELED[] = L"CopyFile:Canceled By User";
 const wchar_t STOP_LINE[] = L"※※※ 処理を中止しました ※※※";
 
 // Waits for hEvent without spinning, keeping this thread's windows alive: while bPumpInput says
-// so every message is dispatched, and a kept status line is shown once it is due, so that a long
-// copy shows its file; otherwise only messages sent by other threads are handled (the worker's
-// overwrite question needs its owner to answer them). False when hThread ended first or the wait
-// failed.
+// so every message is dispatched, and a kept status line and the held tree are drawn once they
+// are due, so that a long copy shows its file; otherwise only messages sent by other threads are
+// handled (the worker's overwrite question needs its owner to answer them). False when hThread
+// ended first or the wait failed.
 template <class PumpInput>
-bool WaitHandlingMessages(CDirTreeCtrl &tree, HANDLE hEvent, HANDLE hThread, PumpInput bPumpInput)
+bool WaitHandlingMessages(CDirTreeCtrl &tree, CCopyTreeDisplay &display, HANDLE hEvent, HANDLE hThread,
+                          PumpInput bPumpInput)
 {
     const HANDLE ahWait[2] = {hEvent, hThread};
     for (;;) {
         const bool bPump = bPumpInput();
-        const DWORD dwWait =
-            ::MsgWaitForMultipleObjectsEx(2, ahWait, bPump ? RunStatusDueIn() : INFINITE,
-                                          bPump ? QS_ALLINPUT : QS_SENDMESSAGE, bPump ? MWMO_INPUTAVAILABLE : 0);
+        const DWORD dwDue = bPump ? std::min(RunStatusDueIn(), display.DueIn()) : INFINITE;
+        const DWORD dwWait = ::MsgWaitForMultipleObjectsEx(2, ahWait, dwDue, bPump ? QS_ALLINPUT : QS_SENDMESSAGE,
+                                                           bPump ? MWMO_INPUTAVAILABLE : 0);
         if (dwWait == WAIT_OBJECT_0)
             return true;
         if (dwWait == WAIT_TIMEOUT) {
-            FlushRunStatus(tree);
+            if (RunStatusDueIn() == 0)
+                FlushRunStatus(tree);
+            display.DrawIfDue();
             continue;
         }
         if (dwWait != WAIT_OBJECT_0 + 2)
@@ -55,8 +60,8 @@ bool WaitHandlingMessages(CDirTreeCtrl &tree, HANDLE hEvent, HANDLE hThread, Pum
 // The worker thread with its four events and the parameter block they guard.
 class CCopyWorker {
 public:
-    CCopyWorker(CDirTreeCtrl &tree, int nMode)
-        : m_tree(tree), m_evJob(::CreateEventW(nullptr, FALSE, FALSE, nullptr)),
+    CCopyWorker(CDirTreeCtrl &tree, CCopyTreeDisplay &display, int nMode)
+        : m_tree(tree), m_display(display), m_evJob(::CreateEventW(nullptr, FALSE, FALSE, nullptr)),
           m_evDone(::CreateEventW(nullptr, FALSE, FALSE, nullptr)),
           m_evQuit(::CreateEventW(nullptr, FALSE, FALSE, nullptr)),
           m_evExited(::CreateEventW(nullptr, FALSE, FALSE, nullptr))
@@ -93,7 +98,7 @@ public:
         m_strSrc = strSrc;
         m_strDst = strDst;
         ::SetEvent(m_evJob);
-        if (!WaitHandlingMessages(m_tree, m_evDone, m_hThread, bPumpInput)) {
+        if (!WaitHandlingMessages(m_tree, m_display, m_evDone, m_hThread, bPumpInput)) {
             dwError = ERROR_INVALID_HANDLE;
             return CR_SYSERR;
         }
@@ -107,56 +112,19 @@ public:
         if (!m_hThread)
             return;
         ::SetEvent(m_evQuit);
-        WaitHandlingMessages(m_tree, m_evExited, m_hThread, bPumpInput);
+        WaitHandlingMessages(m_tree, m_display, m_evExited, m_hThread, bPumpInput);
         ::WaitForSingleObject(m_hThread, INFINITE);
         m_hThread.Close();
     }
 
 private:
     CDirTreeCtrl &m_tree;
+    CCopyTreeDisplay &m_display;
     CEventHandle m_evJob, m_evDone, m_evQuit, m_evExited;
     std::wstring m_strSrc, m_strDst;
     CopyThreadParam m_param;
     CThreadHandle m_hThread;
     DWORD m_dwStartError = 0;
-};
-
-// The tree follows the copy: the parents of every directory copied into are opened, and the
-// directory's node is selected (scrolled into view) at a pace the tree view can draw, so the
-// tree ends up as if every directory had been selected, with the last one selected.
-class CTreeFollower {
-public:
-    explicit CTreeFollower(CDirTreeCtrl &tree) : m_tree(tree) {}
-    void Follow(HTREEITEM hItem)
-    {
-        for (HTREEITEM h = m_tree.GetParentItem(hItem); h; h = m_tree.GetParentItem(h)) {
-            // A node opened before tells nobody when it opens again: its image is set here.
-            if (!(m_tree.GetItemState(h, TVIS_EXPANDED) & TVIS_EXPANDED)) {
-                m_tree.Expand(h, TVE_EXPAND);
-                m_tree.UpdateItemImage(h);
-            }
-        }
-        const ULONGLONG ullNow = ::GetTickCount64();
-        if (ullNow - m_ullSelected < SELECT_PERIOD_MS) {
-            m_hPending = hItem;
-            return;
-        }
-        m_tree.SelectItem(hItem);
-        m_ullSelected = ullNow;
-        m_hPending = nullptr;
-    }
-    void Finish()
-    {
-        if (m_hPending)
-            m_tree.SelectItem(m_hPending);
-        m_hPending = nullptr;
-    }
-
-private:
-    static constexpr ULONGLONG SELECT_PERIOD_MS = 100;
-    CDirTreeCtrl &m_tree;
-    ULONGLONG m_ullSelected = 0;
-    HTREEITEM m_hPending = nullptr;
 };
 
 // ApplyAttrAndTime on the full destination path of a file record.
@@ -248,8 +216,8 @@ void CDirTreeCtrl::CopyFiles(const std::wstring &strDestRoot, bool bOnlyUnproces
         ShowRunPhase(*this, L"Copying File to ...", L"");
 
     auto bStatusShown = [this] { return m_pStatusWnd && m_pStatusWnd->m_hWnd; };
-    CCopyWorker worker(*this, FileOverWriteMode);
-    CTreeFollower follower(*this);
+    CCopyTreeDisplay display(*this, !NoExpandOnCopy);
+    CCopyWorker worker(*this, display, FileOverWriteMode);
     std::wstring strSrcDir, strDstDir;
     uintptr_t nDone = 0; // file entries of the current directory marked processed
     for (const auto &pRecord : list) {
@@ -260,8 +228,8 @@ void CDirTreeCtrl::CopyFiles(const std::wstring &strDestRoot, bool bOnlyUnproces
         case COPY_KIND_DIR_BEGIN:
             strDstDir = record.strPath;
             nDone = 0;
-            if (!NoExpandOnCopy)
-                follower.Follow(record.pItem->m_hTreeItem);
+            display.BeginDirectory(record.pItem->m_hTreeItem);
+            display.DrawIfDue();
             if (m_pStatusWnd)
                 ShowRunItem(*this, (L"Copying File to " + strDstDir).c_str(), nullptr);
             continue;
@@ -271,7 +239,7 @@ void CDirTreeCtrl::CopyFiles(const std::wstring &strDestRoot, bool bOnlyUnproces
             strDstDir.clear();
             if (nDone == record.pData.nFileCount) {
                 record.pItem->MarkCopied();
-                UpdateItemImage(record.pItem->m_hTreeItem);
+                display.ShowMarked(record.pItem->m_hTreeItem);
             }
             continue;
         default: break;
@@ -289,6 +257,6 @@ void CDirTreeCtrl::CopyFiles(const std::wstring &strDestRoot, bool bOnlyUnproces
             ++nDone;
     }
     worker.Stop(bStatusShown);
-    follower.Finish();
+    display.Draw();
     FreeCopyList(list);
 }
