@@ -8,7 +8,6 @@
 #include "tree/OptionSet.h"
 
 #include <algorithm>
-#include <cwchar>
 
 namespace {
 
@@ -86,47 +85,6 @@ void RemovePartialCopy(const std::wstring &strDst)
 
 } // namespace
 
-uint64_t RoundUpToCluster(uint64_t nSize, uint64_t nBytesPerCluster)
-{
-    if (nBytesPerCluster <= 1 || nSize % nBytesPerCluster == 0)
-        return nSize;
-    const uint64_t nRounded = nSize - nSize % nBytesPerCluster + nBytesPerCluster;
-    return nRounded < nSize ? UINT64_MAX : nRounded;
-}
-
-uint64_t GetDiskFreeBytes(const std::wstring &strPath, uint64_t &nBytesPerCluster)
-{
-    // Which volume holds a directory, and its cluster size, do not change while a thread copies
-    // into it: they are asked again when the directory changes. The free space is asked every time.
-    struct CVolume {
-        std::wstring strDir, strRoot; // strRoot empty: the volume cannot be found
-        uint64_t nBytesPerCluster = 1;
-    };
-    thread_local CVolume t_volume;
-    const std::wstring strDir = strPath.substr(0, strPath.find_last_of(L'\\') + 1);
-    if (strDir.empty() || strDir != t_volume.strDir) {
-        t_volume = CVolume{strDir, std::wstring(), 1};
-        // A drive root, a folder a volume is mounted in, or a share.
-        std::wstring strRoot(std::max<size_t>(strPath.size() + 2, MAX_PATH + 1), L'\0');
-        if (::GetVolumePathNameW(strPath.c_str(), strRoot.data(), static_cast<DWORD>(strRoot.size()))) {
-            strRoot.resize(std::wcslen(strRoot.c_str()));
-            DWORD nSectorsPerCluster = 0, nBytesPerSector = 0, nFree = 0, nTotal = 0;
-            if (::GetDiskFreeSpaceW(strRoot.c_str(), &nSectorsPerCluster, &nBytesPerSector, &nFree, &nTotal) &&
-                nSectorsPerCluster && nBytesPerSector)
-                t_volume.nBytesPerCluster = static_cast<uint64_t>(nSectorsPerCluster) * nBytesPerSector;
-            t_volume.strRoot = std::move(strRoot);
-        }
-    }
-    nBytesPerCluster = t_volume.nBytesPerCluster;
-    // Counts beyond 2^32 clusters and heeds the caller's quota.
-    ULARGE_INTEGER nAvailable = {};
-    if (t_volume.strRoot.empty() || !::GetDiskFreeSpaceExW(t_volume.strRoot.c_str(), &nAvailable, nullptr, nullptr)) {
-        nBytesPerCluster = 1;
-        return DISK_FREE_UNKNOWN;
-    }
-    return nAvailable.QuadPart;
-}
-
 int CopyOneFile(HWND hOwner, int nMode, const std::wstring &strSrc, const std::wstring &strDst, DWORD &dwError)
 {
     dwError = 0;
@@ -181,7 +139,8 @@ int CopyOneFile(HWND hOwner, int nMode, const std::wstring &strSrc, const std::w
 unsigned __stdcall CopyThreadProc(void *pParam)
 {
     CopyThreadParam &param = *static_cast<CopyThreadParam *>(pParam);
-    bool bNoSpace = false; // no free space at all: the drive will not empty itself during the phase
+    const CDiskFreeCache diskFree; // one file after another into the same volume
+    bool bNoSpace = false;         // no free space at all: the drive will not empty itself during the phase
     const HANDLE ahWait[2] = {param.pEvJob, param.pEvQuit};
     while (::WaitForMultipleObjects(2, ahWait, FALSE, INFINITE) == WAIT_OBJECT_0) {
         if (bNoSpace) {

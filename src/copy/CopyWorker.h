@@ -4,6 +4,8 @@
 #pragma once
 #include <windows.h>
 
+#include "copy/DiskFree.h"
+
 #include <cstdint>
 #include <string>
 
@@ -44,14 +46,3 @@ unsigned __stdcall CopyThreadProc(void *pParam);
 // One file: the checks in their order, the overwrite question, then the copy. dwError is the
 // system's code for CR_SYSERR and 0 otherwise. A copy that fails leaves no file at dst behind.
 int CopyOneFile(HWND hOwner, int nMode, const std::wstring &strSrc, const std::wstring &strDst, DWORD &dwError);
-
-// Free space that is not known: no disk check is made, the copy itself tells.
-constexpr uint64_t DISK_FREE_UNKNOWN = UINT64_MAX;
-
-// Free bytes for the caller on the volume that holds strPath (a drive path, a folder where a
-// volume is mounted, or \\server\share\...), and that volume's cluster size (1 when unknown).
-// DISK_FREE_UNKNOWN when the volume cannot be asked.
-uint64_t GetDiskFreeBytes(const std::wstring &strPath, uint64_t &nBytesPerCluster);
-
-// The space a file of nSize bytes takes: whole clusters.
-uint64_t RoundUpToCluster(uint64_t nSize, uint64_t nBytesPerCluster);

@@ -6,6 +6,8 @@
 #include "RunHost.h"
 #include "SmallDrive.h"
 
+#include <thread>
+
 namespace {
 
 using namespace runtest;
@@ -138,6 +140,31 @@ TEST_F(CopyDiskFull, ACopyThatFailsPartWayLeavesNoFileBehind)
     EXPECT_FALSE(Exists(Dst(L"big.bin")));
     EXPECT_EQ(Bytes(m_strWork + L"\\keep.bin"), std::string(128 * KIB, 'k'));
     EXPECT_FALSE(File(L"", L"big.bin")->IsProcessed());
+}
+
+// The worker keeps the volume it copies into open: every answer is still the volume's free space
+// at that moment, and a path on another volume is answered by that volume.
+TEST_F(CopyDiskFull, AWorkerKeepsItsVolumeOpenAndStillSeesItFill)
+{
+    const CDiskFreeCache cache;
+    uint64_t nCluster = 0, nUncached = 0;
+    const uint64_t nBefore = GetDiskFreeBytes(m_strDst + L"\\a.bin", nCluster);
+    EXPECT_EQ(nBefore, FreeBytes(m_strRoot));
+    ASSERT_TRUE(WriteBytes(m_strWork + L"\\filler", 1024 * KIB, 'f'));
+    const uint64_t nAfter = GetDiskFreeBytes(m_strDst + L"\\b.bin", nCluster);
+    EXPECT_EQ(nAfter, FreeBytes(m_strRoot));
+    EXPECT_LE(nAfter, nBefore - 1024 * KIB);
+
+    CTempDir other;
+    const uint64_t nOther = GetDiskFreeBytes(other / L"x.bin", nCluster);
+    EXPECT_NEAR(static_cast<double>(nOther), static_cast<double>(FreeBytes(other.Path())), 64.0 * 1024 * 1024);
+    EXPECT_GT(nOther, 16 * 1024 * KIB) << "drive Q: answered for drive Z:";
+    EXPECT_EQ(GetDiskFreeBytes(m_strDst + L"\\c.bin", nCluster), nAfter);
+    {
+        // The same answer without the cache.
+        std::thread([&] { nUncached = GetDiskFreeBytes(m_strDst + L"\\d.bin", nCluster); }).join();
+    }
+    EXPECT_EQ(nUncached, nAfter);
 }
 
 // The free space of the volume the path is on, whatever form the path has.
