@@ -1,8 +1,27 @@
 #include "copy/CopyTreeDisplay.h"
 #include "tree/DirTreeCtrl.h"
 
+#include <algorithm>
+
+namespace {
+
+ULONGLONG NowMs()
+{
+    LARGE_INTEGER nFrequency, nNow;
+    ::QueryPerformanceFrequency(&nFrequency);
+    ::QueryPerformanceCounter(&nNow);
+    return static_cast<ULONGLONG>(nNow.QuadPart / (nFrequency.QuadPart / 1000));
+}
+
+} // namespace
+
+ULONGLONG TreeDrawPeriod(ULONGLONG ullDrawMs)
+{
+    return std::max(TREE_PERIOD_MS, ullDrawMs * TREE_DRAW_SHARE);
+}
+
 CCopyTreeDisplay::CCopyTreeDisplay(CDirTreeCtrl &tree, bool bFollow)
-    : m_tree(tree), m_bFollow(bFollow), m_ullDrawn(::GetTickCount64())
+    : m_tree(tree), m_bFollow(bFollow), m_ullDrawn(NowMs())
 {
 }
 
@@ -36,8 +55,8 @@ DWORD CCopyTreeDisplay::DueIn() const
 {
     if (!m_bHeld)
         return INFINITE;
-    const ULONGLONG ullAge = ::GetTickCount64() - m_ullDrawn;
-    return ullAge >= TREE_PERIOD_MS ? 0 : static_cast<DWORD>(TREE_PERIOD_MS - ullAge);
+    const ULONGLONG ullAge = NowMs() - m_ullDrawn;
+    return ullAge >= m_ullPeriod ? 0 : static_cast<DWORD>(m_ullPeriod - ullAge);
 }
 
 void CCopyTreeDisplay::DrawIfDue()
@@ -50,6 +69,7 @@ void CCopyTreeDisplay::Draw()
 {
     if (!m_bHeld)
         return;
+    const ULONGLONG ullStart = NowMs();
     // The control is told too: some tree views keep the flag to themselves.
     ::DefWindowProcW(m_tree.m_hWnd, WM_SETREDRAW, TRUE, 0);
     m_tree.SendMessage(WM_SETREDRAW, TRUE);
@@ -59,7 +79,8 @@ void CCopyTreeDisplay::Draw()
         m_tree.SelectItem(m_hCurrent);
     m_hCurrent = nullptr;
     ::RedrawWindow(m_tree.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
-    m_ullDrawn = ::GetTickCount64();
+    m_ullDrawn = NowMs();
+    m_ullPeriod = TreeDrawPeriod(m_ullDrawn - ullStart);
 }
 
 void CCopyTreeDisplay::Hold()

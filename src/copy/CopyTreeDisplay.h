@@ -12,10 +12,15 @@
 
 class CDirTreeCtrl;
 
+constexpr ULONGLONG TREE_PERIOD_MS = 100;
+// At most one part in this many of the time goes to drawing the tree.
+constexpr ULONGLONG TREE_DRAW_SHARE = 20;
+
+// Milliseconds from one drawing to the next after a drawing that took ullDrawMs.
+ULONGLONG TreeDrawPeriod(ULONGLONG ullDrawMs);
+
 class CCopyTreeDisplay {
 public:
-    static constexpr ULONGLONG TREE_PERIOD_MS = 100;
-
     // bFollow: the tree follows the copy (NoExpandOnCopy 0).
     CCopyTreeDisplay(CDirTreeCtrl &tree, bool bFollow);
     // Draws what waits and leaves the tree drawing by itself.
@@ -41,5 +46,6 @@ private:
     const bool m_bFollow;
     bool m_bHeld = false;
     HTREEITEM m_hCurrent = nullptr; // the directory to select at the next drawing
-    ULONGLONG m_ullDrawn = 0;
+    ULONGLONG m_ullDrawn = 0;       // tick when the last drawing ended
+    ULONGLONG m_ullPeriod = TREE_PERIOD_MS;
 };
