@@ -61,4 +61,6 @@ while IFS= read -r bmp; do
     rc=1
   fi
 done < <(find "$out" -maxdepth 1 -name '*.bmp' -newer "$tmp/start" -printf '%T@ %p\n' | sort -n | cut -d' ' -f2-)
+# Other files the run kept (the demo's error log).
+find "$out" -maxdepth 1 -type f ! -name '*.png' ! -name '*.bmp' -newer "$tmp/start"
 exit $rc

@@ -1,6 +1,7 @@
 // The run script's demo without a display: a person scans a sample source, looks at a directory's
-// report, picks a destination, runs directories only and then with files, and exits; a picture of
-// every step.
+// report, picks a destination, runs directories only and then with files, loses a source file and
+// runs again (skips, a fatal stop and the error log), and exits; a picture of every step, and the
+// error log kept beside the pictures.
 #include "Controls.h"
 #include "Dialogs.h"
 #include "Options.h"
@@ -12,6 +13,8 @@
 #include "res/resource.h"
 
 #include <cstdio>
+#include <cwchar>
+#include <iterator>
 
 namespace {
 
@@ -26,8 +29,10 @@ public:
         CreateDirectoryOrThrow(strSource);
         CreateDirectoryOrThrow(strDest);
         CreateSampleTree(strSource);
-        // The report pane shows while files are part of the job.
-        WriteUnicodeFile(m_folder / L"Pelnix.ini", L"[CopyFile]\r\nNotCopyFile=0\r\n");
+        // The report pane shows while files are part of the job; the log is written beside the program.
+        WriteUnicodeFile(m_folder / L"Pelnix.ini", L"[CopyFile]\r\nNotCopyFile=0\r\nFileOverWriteMode=1\r\n"
+                                                   L"[ErrorLog]\r\nUseErrorLog=1\r\nErrorLogFilePath=" +
+                                                       m_folder.Dir() + L"\r\n");
 
         m_app.Start(m_folder.Exe());
         HWND hMain = m_app.WaitMainWindow(PELNIX_CAPTION);
@@ -62,10 +67,29 @@ public:
             WaitUntil([&] { return IsToolButtonEnabled(hBar, ID_APP_EXIT); }, L"the run to end", WAIT_START_MS);
         }
 
+        // Again, after a source file went away: every file before it is up to date, then the run stops.
+        const std::wstring strGone = strSource + L"\\資料\\画像\\写真2.jpg";
+        if (!::DeleteFileW(strGone.c_str()))
+            throw CDriverError(L"cannot delete " + strGone + L": " + SystemErrorText(::GetLastError()));
+        PressToolButton(hBar, ID_RUN_WITH_FILES);
+        AnswerMessageBox(m_app, L"確認", IDOK);
+        const struct {
+            const wchar_t *pszCaption, *pszStep;
+        } rerun[] = {
+            {L"Fatal Error", L"rerun-stop"}, {L"Result ...", L"rerun-result"}, {L"Attention ...", L"rerun-log"}};
+        for (const auto &box : rerun) {
+            WaitForDialog(m_app, box.pszCaption, WAIT_START_MS);
+            Shot(box.pszStep);
+            AnswerMessageBox(m_app, box.pszCaption, IDOK);
+        }
+        WaitUntil([&] { return IsToolButtonEnabled(hBar, ID_APP_EXIT); }, L"the run to end", WAIT_START_MS);
+        KeepErrorLog();
+
         PressToolButton(hBar, ID_APP_EXIT);
         WaitForDialog(m_app, L"確認");
         Shot(L"exit");
         AnswerMessageBox(m_app, L"確認", IDOK);
+        AnswerMessageBox(m_app, L"確認", IDYES); // the log is deleted
         m_app.WaitExit();
     }
 
@@ -74,6 +98,16 @@ private:
     {
         m_app.Sync();
         SaveScreenshot(OutPath(m_strPrefix + L"-" + std::to_wstring(++m_nShots) + L"-" + strStep + L".bmp"));
+    }
+
+    // The program's log, as written, next to the pictures.
+    void KeepErrorLog()
+    {
+        wchar_t szName[32];
+        std::swprintf(szName, std::size(szName), L"PLX[%08X].err", static_cast<unsigned>(m_app.ProcessId()));
+        const std::wstring strLog = m_folder / szName, strKept = OutPath(m_strPrefix + L"-error-log.err");
+        if (!::CopyFileW(strLog.c_str(), strKept.c_str(), FALSE))
+            throw CDriverError(L"no error log " + strLog + L": " + SystemErrorText(::GetLastError()));
     }
 
     static const std::wstring &PelnixPath()
