@@ -51,13 +51,16 @@ int AskOverwrite(HWND hOwner, const std::wstring &strSrc, const CFileStatus &src
 }
 
 // Makes room for the new copy. The source is opened first, so that a source that cannot be read
-// never costs the existing destination; a destination that cannot be deleted keeps its attributes.
+// never costs the existing destination, and stays open, without sharing deletion, until the
+// destination is gone: a destination that is the source under another name (a short name, a
+// share, another drive letter for the same folder) then cannot be deleted, and the source is not
+// lost. A destination that cannot be deleted keeps its attributes.
 bool ClearDestination(const std::wstring &strSrc, const std::wstring &strDst, DWORD dwDstAttributes)
 {
-    CFileHandle hSrc(::CreateFileW(strSrc.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    const CFileHandle hSrc(
+        ::CreateFileW(strSrc.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     if (!hSrc)
         return false;
-    hSrc.Close();
     if (!::SetFileAttributesW(strDst.c_str(), FILE_ATTRIBUTE_NORMAL))
         return false;
     if (::DeleteFileW(strDst.c_str()))
