@@ -46,6 +46,6 @@ private:
     const bool m_bFollow;
     bool m_bHeld = false;
     HTREEITEM m_hCurrent = nullptr; // the directory to select at the next drawing
-    ULONGLONG m_ullDrawn = 0;       // tick when the last drawing ended
+    ULONGLONG m_ullDrawn = 0;       // when the last drawing ended, in ms
     ULONGLONG m_ullPeriod = TREE_PERIOD_MS;
 };

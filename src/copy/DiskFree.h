@@ -26,7 +26,4 @@ public:
     ~CDiskFreeCache();
     CDiskFreeCache(const CDiskFreeCache &) = delete;
     CDiskFreeCache &operator=(const CDiskFreeCache &) = delete;
-
-private:
-    CDiskFreeCache *m_pOuter;
 };
