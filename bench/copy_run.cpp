@@ -10,6 +10,7 @@
 #include "res/resource.h"
 #include "tree/DirTreeCtrl.h"
 #include "tree/NodeImage.h"
+#include "tree/ScanRules.h"
 
 #include "BenchClock.h"
 
@@ -65,20 +66,11 @@ size_t AddLevel(CDirTreeCtrl &tree, HTREEITEM hParent, CItemInfo &dir, const std
             listDirs.push_back(fd);
             continue;
         }
-        auto pFile = std::make_unique<CItemInfo>(ITEM_KIND_FILE);
-        pFile->m_strName = strName;
-        pFile->m_dwAttributes = fd.dwFileAttributes;
-        pFile->m_ftSource = fd.ftLastWriteTime;
-        pFile->m_nTimeMode = TIME_MODE_SOURCE;
-        pFile->m_dwSize = (static_cast<uint64_t>(fd.nFileSizeHigh) << 32) | fd.nFileSizeLow;
-        dir.AppendFile(std::move(pFile));
+        dir.AppendFile(MakeScanRecord(fd, strDir));
     }
     tree.UpdateItemImage(hParent);
     for (const auto &fdDir : listDirs) {
-        auto pDir = std::make_unique<CItemInfo>(ITEM_KIND_DIR);
-        pDir->m_strName = fdDir.cFileName;
-        pDir->m_dwAttributes = fdDir.dwFileAttributes;
-        pDir->m_ftSource = fdDir.ftLastWriteTime;
+        auto pDir = MakeScanRecord(fdDir, strDir);
         CItemInfo &child = *pDir;
         HTREEITEM hItem = tree.InsertItemData(hParent, std::move(pDir), TVI_LAST);
         nDirs += 1 + AddLevel(tree, hItem, child, strDir + L"\\" + fdDir.cFileName);

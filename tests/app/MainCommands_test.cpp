@@ -1,5 +1,6 @@
 // The main window's commands on the real dialog: the route from a tool bar click, the tree
 // commands, label editing with Enter and Escape, the destination and the exit sequence.
+#include "FileHelpers.h"
 #include "MainDlgRun.h"
 
 #include "app/ToolCommands.h"
@@ -19,12 +20,6 @@ std::vector<std::wstring> ChildLabels(const CDirTreeCtrl &tree, HTREEITEM hParen
     for (HTREEITEM h = tree.GetChildItem(hParent); h; h = tree.GetNextSiblingItem(h))
         list.push_back(tree.GetItemText(h));
     return list;
-}
-
-std::string FileBytes(const std::wstring &strPath)
-{
-    std::string bytes;
-    return ReadWholeFile(strPath, bytes) ? bytes : std::string("<missing>");
 }
 
 TEST(MainCommands, ToolBarClicksArePostedAndRunFromTheQueue)

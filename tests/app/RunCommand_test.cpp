@@ -1,6 +1,7 @@
 // The run command: its texts and space rule as values, then the real main window's checks,
 // questions and both runs on real directories.
 #include "MainDlgRun.h"
+#include "FileHelpers.h"
 #include "SmallDrive.h"
 
 #include "app/RunChecks.h"
@@ -62,11 +63,6 @@ TEST(RunChecks, SpaceQuestionByTotalFreeSpaceAndMode)
     for (const auto &c : cases)
         EXPECT_EQ(RunSpaceCheck(c.nTotal, c.nFree, c.bOnlyUnprocessed), c.expected)
             << c.nTotal << " " << c.nFree << " " << c.bOnlyUnprocessed;
-}
-
-bool Exists(const std::wstring &strPath)
-{
-    return ::GetFileAttributesW(strPath.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool IsDirectory(const std::wstring &strPath)
@@ -171,7 +167,7 @@ TEST_F(RunCommand, AnEmptyTreeIsRefusedAndOnlyTheRootWithFilesMayRunWithFiles)
         EXPECT_EQ(m_seams.m_listMessages[0].nType, static_cast<UINT>(MB_OKCANCEL | MB_ICONQUESTION));
         Command(ID_RUN_DIRS_ONLY, {IDOK});
         EXPECT_EQ(Texts(), std::vector<std::wstring>{L"作成するﾃﾞｨﾚｸﾄﾘを設定してください。"});
-        EXPECT_FALSE(Exists(m_dir / L"dst"));
+        EXPECT_FALSE(PathExists(m_dir / L"dst"));
         Close();
     });
     EXPECT_EQ(m_run.Run(), IDCANCEL);
@@ -196,7 +192,7 @@ TEST_F(RunCommand, NoDestinationAsksForOneAndADeclinedConfirmationChangesNothing
         EXPECT_EQ(Texts(), std::vector<std::wstring>{L"\"" + strDst + L"\"に作成します。\nよろしいですか ?"});
         EXPECT_EQ(m_run.m_dlg.GetDlgItemText(IDC_DEST_PATH), strDst);
         EXPECT_EQ(m_run.m_dlg.m_strDestination, strDst);
-        EXPECT_FALSE(Exists(strDst));
+        EXPECT_FALSE(PathExists(strDst));
         EXPECT_FALSE(m_run.m_dlg.IsBusy());
 
         // A typed destination is taken as it is, without the picker.
@@ -204,7 +200,7 @@ TEST_F(RunCommand, NoDestinationAsksForOneAndADeclinedConfirmationChangesNothing
         Command(ID_RUN_DIRS_ONLY, {IDCANCEL});
         EXPECT_EQ(m_seams.m_listFolders.size(), 2u);
         EXPECT_EQ(m_run.m_dlg.m_strDestination, m_dir / L"typed");
-        EXPECT_FALSE(Exists(m_dir / L"typed"));
+        EXPECT_FALSE(PathExists(m_dir / L"typed"));
         Close();
     });
     EXPECT_EQ(m_run.Run(), IDCANCEL);
@@ -241,7 +237,7 @@ TEST_F(RunCommand, ShiftOrTheRightButtonMakesAFileRunUnprocessedOnly)
             Command(ID_RUN_DIRS_ONLY, {IDCANCEL});
             EXPECT_EQ(Texts(), std::vector<std::wstring>{L"\"" + strDst + L"\"に作成します。\nよろしいですか ?"});
         }
-        EXPECT_FALSE(Exists(strDst));
+        EXPECT_FALSE(PathExists(strDst));
         m_seams.m_mapKeysDown.clear();
         Close();
     });
@@ -277,7 +273,7 @@ TEST_F(RunCommand, TooLittleFreeSpaceAsksWithTheTotalOfWhatIsToBeCopied)
         // Directories only: never asked.
         Command(ID_RUN_DIRS_ONLY, {IDCANCEL});
         EXPECT_EQ(m_seams.m_listMessages.size(), 1u);
-        EXPECT_FALSE(Exists(strDst));
+        EXPECT_FALSE(PathExists(strDst));
         EXPECT_FALSE(m_run.m_dlg.IsBusy());
         Close();
     });
@@ -302,7 +298,7 @@ TEST_F(RunCommand, ADirectoriesOnlyRunFromTheToolBarBuildsTheTreeBusyAndComesBac
         EXPECT_EQ(m_seams.m_listBusyAtResult, std::vector<bool>{true});
         EXPECT_TRUE(IsDirectory(strDst + L"\\a\\b"));
         EXPECT_TRUE(IsDirectory(strDst + L"\\c ｶﾅ"));
-        EXPECT_FALSE(Exists(strDst + L"\\a\\f1.dat")); // no files in a directories-only run
+        EXPECT_FALSE(PathExists(strDst + L"\\a\\f1.dat")); // no files in a directories-only run
         EXPECT_FALSE(m_run.m_dlg.IsBusy());
         EXPECT_FALSE(Tree().m_bLocked);
         EXPECT_TRUE(IsToolEnabled(m_run.m_dlg, ID_RUN_DIRS_ONLY));
@@ -316,30 +312,8 @@ std::unique_ptr<CItemInfo> ScannedDir(const std::wstring &strName, const std::ws
 {
     auto pDir = std::make_unique<CItemInfo>(ITEM_KIND_DIR);
     pDir->m_strName = strName;
-    pDir->m_strSourcePath = strSource;
-    WIN32_FIND_DATAW fd;
-    CFindHandle hFind(::FindFirstFileW((strSource + L"\\*").c_str(), &fd));
-    EXPECT_TRUE(hFind.IsValid()) << strSource;
-    if (hFind) {
-        do {
-            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                continue;
-            auto pFile = std::make_unique<CItemInfo>(ITEM_KIND_FILE);
-            pFile->m_strName = fd.cFileName;
-            pFile->m_dwAttributes = fd.dwFileAttributes;
-            pFile->m_ftSource = fd.ftLastWriteTime;
-            pFile->m_nTimeMode = TIME_MODE_SOURCE;
-            pFile->m_dwSize = (static_cast<uint64_t>(fd.nFileSizeHigh) << 32) | fd.nFileSizeLow;
-            pDir->AppendFile(std::move(pFile));
-        } while (::FindNextFileW(hFind, &fd));
-    }
+    AddFileEntries(*pDir, strSource);
     return pDir;
-}
-
-std::string Bytes(const std::wstring &strPath)
-{
-    std::string str;
-    return ReadWholeFile(strPath, str) ? str : std::string("<missing>");
 }
 
 TEST_F(RunCommand, ARunWithFilesCopiesThemAndAShiftRerunFindsNothingLeft)
@@ -359,10 +333,10 @@ TEST_F(RunCommand, ARunWithFilesCopiesThemAndAShiftRerunFindsNothingLeft)
         EXPECT_EQ(Texts(), (std::vector<std::wstring>{L"\"" + strDst + L"\"に作成/複写します。\nよろしいですか ?",
                                                       L"全て正常に処理できました。"}));
         EXPECT_EQ(m_seams.m_listBusyAtResult, std::vector<bool>{true});
-        EXPECT_EQ(Bytes(strDst + L"\\one\\a.txt"), "alpha");
-        EXPECT_EQ(Bytes(strDst + L"\\one\\漢字.bin"), std::string(70000, 'k'));
-        EXPECT_EQ(Bytes(strDst + L"\\one\\two\\b.txt"), "beta");
-        EXPECT_EQ(Bytes(m_dir / L"src\\one\\a.txt"), "alpha");
+        EXPECT_EQ(FileBytes(strDst + L"\\one\\a.txt"), "alpha");
+        EXPECT_EQ(FileBytes(strDst + L"\\one\\漢字.bin"), std::string(70000, 'k'));
+        EXPECT_EQ(FileBytes(strDst + L"\\one\\two\\b.txt"), "beta");
+        EXPECT_EQ(FileBytes(m_dir / L"src\\one\\a.txt"), "alpha");
         EXPECT_FALSE(m_run.m_dlg.IsBusy());
 
         // Every entry is processed now: Shift finds nothing left.

@@ -44,9 +44,9 @@ TEST_F(CopyCancel, DuringCreationTheDirectoryUnderWayIsTheLast)
     Run();
     EXPECT_TRUE(cancel.m_bPressed);
     ExpectInterrupted();
-    EXPECT_TRUE(Exists(Dst(L"d1")));
-    EXPECT_FALSE(Exists(Dst(L"d2")));
-    EXPECT_FALSE(Exists(Dst(L"d3")));
+    EXPECT_TRUE(PathExists(Dst(L"d1")));
+    EXPECT_FALSE(PathExists(Dst(L"d2")));
+    EXPECT_FALSE(PathExists(Dst(L"d3")));
     EXPECT_FALSE(IsHidden(Dst(L"d1"))); // no attribute phase
     EXPECT_TRUE(TreeState(m_strDst).empty());
 }
@@ -84,10 +84,10 @@ TEST_F(CopyCancel, DuringCopyingTheFileUnderWayFinishesAndTheRerunCopiesTheRest)
     Run();
     EXPECT_TRUE(bPressed);
     ExpectInterrupted();
-    EXPECT_EQ(Bytes(Dst(L"d1\\a.txt")), Bytes(Src(L"d1\\a.txt")));
-    EXPECT_EQ(Bytes(Dst(L"d1\\b.txt")), Bytes(Src(L"d1\\b.txt")));
-    EXPECT_FALSE(Exists(Dst(L"d1\\c.txt")));
-    EXPECT_FALSE(Exists(Dst(L"d2\\x.txt")));
+    EXPECT_EQ(FileBytes(Dst(L"d1\\a.txt")), FileBytes(Src(L"d1\\a.txt")));
+    EXPECT_EQ(FileBytes(Dst(L"d1\\b.txt")), FileBytes(Src(L"d1\\b.txt")));
+    EXPECT_FALSE(PathExists(Dst(L"d1\\c.txt")));
+    EXPECT_FALSE(PathExists(Dst(L"d2\\x.txt")));
     EXPECT_TRUE(File(L"d1", L"a.txt")->IsProcessed());
     EXPECT_TRUE(File(L"d1", L"b.txt")->IsProcessed());
     EXPECT_FALSE(File(L"d1", L"c.txt")->IsProcessed());
@@ -99,9 +99,9 @@ TEST_F(CopyCancel, DuringCopyingTheFileUnderWayFinishesAndTheRerunCopiesTheRest)
     m_seams.m_listMessages.clear();
     Run(false, true);
     EXPECT_EQ(m_seams.Only(L"Result ...").strText, L"全て正常に処理できました。");
-    EXPECT_EQ(Bytes(Dst(L"d1\\a.txt")), "changed at the destination");
+    EXPECT_EQ(FileBytes(Dst(L"d1\\a.txt")), "changed at the destination");
     for (const wchar_t *pszFile : {L"d1\\b.txt", L"d1\\c.txt", L"d2\\x.txt", L"d3\\y.txt"})
-        EXPECT_EQ(Bytes(Dst(pszFile)), Bytes(Src(pszFile))) << pszFile;
+        EXPECT_EQ(FileBytes(Dst(pszFile)), FileBytes(Src(pszFile))) << pszFile;
     EXPECT_EQ(m_tree.m_nProcessed, 3);
     for (const wchar_t *pszDir : {L"d1", L"d2", L"d3"})
         EXPECT_TRUE(Dir(pszDir)->IsCopied()) << pszDir;

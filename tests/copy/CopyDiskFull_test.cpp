@@ -82,9 +82,9 @@ TEST_F(CopyDiskFull, AnExactFitIsCopiedOneByteMoreIsNotAndAFullDriveTakesNothing
     EXPECT_EQ(m_seams.Only(L"Result ...").strText, L"容量不足で複写されなかったﾌｧｲﾙが 2 件 あります。");
     EXPECT_EQ(m_seams.Only(L"Result ...").nType, static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION));
     EXPECT_EQ(m_tree.m_dwResult, static_cast<DWORD>(RF_DISK_SHORT | RF_DISK_FULL));
-    EXPECT_FALSE(Exists(Dst(L"a_more.bin")));
-    EXPECT_EQ(Bytes(Dst(L"b_fit.bin")), Bytes(Src(L"b_fit.bin")));
-    EXPECT_FALSE(Exists(Dst(L"c_empty.bin")));
+    EXPECT_FALSE(PathExists(Dst(L"a_more.bin")));
+    EXPECT_EQ(FileBytes(Dst(L"b_fit.bin")), FileBytes(Src(L"b_fit.bin")));
+    EXPECT_FALSE(PathExists(Dst(L"c_empty.bin")));
     EXPECT_FALSE(File(L"", L"a_more.bin")->IsProcessed());
     EXPECT_TRUE(File(L"", L"b_fit.bin")->IsProcessed());
     EXPECT_FALSE(Dir(L"")->IsCopied());
@@ -104,7 +104,7 @@ TEST_F(CopyDiskFull, BreakOnDiskFullStopsAtTheFirstFileThatDoesNotFit)
     Run();
     EXPECT_EQ(m_seams.Only(L"Result ...").strText, L"容量不足の為、複写を断念しました。");
     EXPECT_EQ(m_seams.Only(L"Result ...").nType, static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION));
-    EXPECT_FALSE(Exists(Dst(L"b_fit.bin")));
+    EXPECT_FALSE(PathExists(Dst(L"b_fit.bin")));
     EXPECT_NE(LogText().find(L"[CopyFile:Failed(Disk Full)] ※※※ 処理を中止しました ※※※\r\n"), std::wstring::npos);
 }
 
@@ -118,7 +118,7 @@ TEST_F(CopyDiskFull, AReplacedDestinationsClustersCountAsFree)
 
     Run();
     EXPECT_EQ(m_seams.Only(L"Result ...").strText, L"全て正常に処理できました。");
-    EXPECT_EQ(Bytes(Dst(L"same.bin")), Bytes(Src(L"same.bin")));
+    EXPECT_EQ(FileBytes(Dst(L"same.bin")), FileBytes(Src(L"same.bin")));
 }
 
 TEST_F(CopyDiskFull, ACopyThatFailsPartWayLeavesNoFileBehind)
@@ -137,8 +137,8 @@ TEST_F(CopyDiskFull, ACopyThatFailsPartWayLeavesNoFileBehind)
     EXPECT_NE(fatal.strText.find(L"(" + GetSystemErrorText(ERROR_DISK_FULL, true) + L")"), std::wstring::npos)
         << "message: " << fatal.strText.size();
     EXPECT_EQ(m_seams.Only(L"Result ...").strText, L"複写処理でｴﾗｰを起こしたﾌｧｲﾙがあります。");
-    EXPECT_FALSE(Exists(Dst(L"big.bin")));
-    EXPECT_EQ(Bytes(m_strWork + L"\\keep.bin"), std::string(128 * KIB, 'k'));
+    EXPECT_FALSE(PathExists(Dst(L"big.bin")));
+    EXPECT_EQ(FileBytes(m_strWork + L"\\keep.bin"), std::string(128 * KIB, 'k'));
     EXPECT_FALSE(File(L"", L"big.bin")->IsProcessed());
 }
 
@@ -191,7 +191,7 @@ TEST(DiskFree, TheVolumeThatHoldsThePathIsAsked)
     CFindHandle hFind(::FindFirstFileW(L"Z:\\tmp\\pelnix-smalldrive-*", &fd));
     for (bool bMore = hFind.IsValid(); bMore && strFolder.empty(); bMore = ::FindNextFileW(hFind, &fd) != FALSE) {
         const std::wstring strCandidate = std::wstring(L"Z:\\tmp\\") + fd.cFileName;
-        if (Exists(strCandidate + L"\\" + strMark))
+        if (PathExists(strCandidate + L"\\" + strMark))
             strFolder = strCandidate;
     }
     ::RemoveDirectoryW((strSmall + strMark).c_str());

@@ -52,10 +52,10 @@ protected:
         std::string str;
         for (const char *pszName : {"e", "n", "o"}) {
             const std::wstring strName = std::wstring(pszName, pszName + 1) + L".txt";
-            if (Bytes(Dst(strName)) == "source " + std::string(pszName) + ".txt")
+            if (FileBytes(Dst(strName)) == "source " + std::string(pszName) + ".txt")
                 str += pszName;
             else
-                EXPECT_EQ(Bytes(Dst(strName)), "dest " + std::string(pszName) + ".txt");
+                EXPECT_EQ(FileBytes(Dst(strName)), "dest " + std::string(pszName) + ".txt");
         }
         return str;
     }
@@ -89,7 +89,7 @@ TEST_F(CopyOverwrite, EachPolicyReplacesWhatItSays)
         EXPECT_EQ(m_tree.m_nSkipped, c.nSkipped) << c.nMode;
         EXPECT_EQ(m_tree.m_nProcessed, c.nProcessed) << c.nMode;
         EXPECT_EQ(m_seams.Only(L"Result ...").strText, c.strSummary) << c.nMode;
-        EXPECT_EQ(Bytes(Dst(L"z.txt")), "only at the source");
+        EXPECT_EQ(FileBytes(Dst(L"z.txt")), "only at the source");
         // Kept files count as handled: every entry and the directory are marked.
         for (const auto &pFile : Dir(L"")->m_listFiles)
             EXPECT_TRUE(pFile->IsProcessed()) << c.nMode;
@@ -122,7 +122,7 @@ TEST_F(CopyOverwrite, AskingPolicyFollowsYesNoAndCancel)
     EXPECT_NE(m_seams.m_listAskingThreads[0], ::GetCurrentThreadId()); // asked by the worker
 
     EXPECT_EQ(Replaced(), "e");
-    EXPECT_FALSE(Exists(Dst(L"z.txt"))); // nothing after the Cancel
+    EXPECT_FALSE(PathExists(Dst(L"z.txt"))); // nothing after the Cancel
     EXPECT_TRUE(File(L"", L"e.txt")->IsProcessed());
     EXPECT_TRUE(File(L"", L"n.txt")->IsProcessed());
     EXPECT_FALSE(File(L"", L"o.txt")->IsProcessed());

@@ -29,7 +29,7 @@ TEST_F(CopyRun, RecreatesTheTreeWithFilesAttributesAndMarks)
     EXPECT_EQ(::GetFileAttributesW(Dst(L"a\\deep\\er").c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
     EXPECT_EQ(::GetFileAttributesW(Dst(L"b").c_str()),
               static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN));
-    EXPECT_TRUE(Exists(Dst(L"ﾃﾞｨﾚｸﾄﾘ")));
+    EXPECT_TRUE(PathExists(Dst(L"ﾃﾞｨﾚｸﾄﾘ")));
     EXPECT_TRUE(TreeState(m_strDst).empty());
     EXPECT_FALSE(File(L"a", L"one.txt")->IsProcessed());
     EXPECT_FALSE(m_tree.m_pStatusWnd);
@@ -78,8 +78,8 @@ TEST_F(CopyRun, ADirectoryNameTakenByAFileStopsBeforeAnythingIsCopied)
     EXPECT_EQ(result.strText,
               L"ｻﾌﾞﾃﾞｨﾚｸﾄﾘの作成に失敗しました。\n    Failed Dir <" + Dst(L"sub") + L">\n(" + strError + L")");
     EXPECT_EQ(result.nType, static_cast<UINT>(MB_OK | MB_ICONSTOP));
-    EXPECT_EQ(Bytes(Dst(L"sub")), "a file, not a directory");
-    EXPECT_FALSE(Exists(Dst(L"top.txt")));
+    EXPECT_EQ(FileBytes(Dst(L"sub")), "a file, not a directory");
+    EXPECT_FALSE(PathExists(Dst(L"top.txt")));
     EXPECT_FALSE(Dir(L"")->m_listFiles[0]->IsProcessed());
     EXPECT_NE(LogText().find(L"[CreateDir:Failed] " + Dst(L"sub") + L" , ErrCode( 183)"), std::wstring::npos)
         << LogText().c_str();
@@ -101,9 +101,9 @@ TEST_F(CopyRun, ASourceDeletedAfterTheScanStopsTheRun)
     EXPECT_EQ(fatal.nType, static_cast<UINT>(MB_OK | MB_ICONSTOP | MB_SYSTEMMODAL));
     EXPECT_EQ(m_seams.Only(L"Result ...").strText, L"複写処理中、不正な複写元ﾊﾟｽを検出しました。");
     EXPECT_EQ(m_seams.Only(L"Result ...").nType, static_cast<UINT>(MB_OK | MB_ICONSTOP));
-    EXPECT_EQ(Bytes(Dst(L"d\\a.txt")), "data");
-    EXPECT_FALSE(Exists(Dst(L"d\\b.txt")));
-    EXPECT_FALSE(Exists(Dst(L"d\\c.txt")));
+    EXPECT_EQ(FileBytes(Dst(L"d\\a.txt")), "data");
+    EXPECT_FALSE(PathExists(Dst(L"d\\b.txt")));
+    EXPECT_FALSE(PathExists(Dst(L"d\\c.txt")));
     EXPECT_TRUE(File(L"d", L"a.txt")->IsProcessed());
     EXPECT_FALSE(File(L"d", L"b.txt")->IsProcessed());
     EXPECT_FALSE(Dir(L"d")->IsCopied());
@@ -135,10 +135,10 @@ TEST_F(CopyRun, ADestinationHeldOpenStopsTheRunAndStaysAsItWas)
                                  Src(L"held.txt") + L"\n   複写先 : " + Dst(L"held.txt") + L"\n\n(" +
                                  GetSystemErrorText(ERROR_SHARING_VIOLATION, true) + L")");
     EXPECT_EQ(m_seams.Only(L"Result ...").strText, L"複写処理でｴﾗｰを起こしたﾌｧｲﾙがあります。");
-    EXPECT_EQ(Bytes(Dst(L"held.txt")), "old");
+    EXPECT_EQ(FileBytes(Dst(L"held.txt")), "old");
     EXPECT_EQ(::GetFileAttributesW(Dst(L"held.txt").c_str()), dwHeldAttributes);
     EXPECT_TRUE(dwHeldAttributes & FILE_ATTRIBUTE_READONLY);
-    EXPECT_FALSE(Exists(Dst(L"later.txt")));
+    EXPECT_FALSE(PathExists(Dst(L"later.txt")));
     EXPECT_NE(LogText().find(L"[CopyFile:Failed(SysErr)] " + Src(L"held.txt") + L" -> " + Dst(L"held.txt") +
                              L" , ErrCode(  32)"),
               std::wstring::npos)
@@ -174,7 +174,7 @@ TEST_F(CopyRun, AReadOnlyDestinationIsReplacedAndGetsTheEntrysAttributes)
 
     Run();
     EXPECT_EQ(m_seams.Only(L"Result ...").strText, L"全て正常に処理できました。");
-    EXPECT_EQ(Bytes(Dst(L"ro.txt")), "new content");
+    EXPECT_EQ(FileBytes(Dst(L"ro.txt")), "new content");
     EXPECT_EQ(::GetFileAttributesW(Dst(L"ro.txt").c_str()),
               static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
     EXPECT_EQ(m_source.at(L"ro.txt").nLastWrite, TreeState(m_strDst).at(L"ro.txt").nLastWrite);

@@ -5,6 +5,7 @@
 #include "tree/DirTreeCtrl.h"
 
 #include "../tree/TreeHost.h"
+#include "FileHelpers.h"
 #include "ScriptedSeams.h"
 #include "SmallDrive.h"
 #include "TempDir.h"
@@ -23,11 +24,6 @@ std::wstring FromCodePage932(const std::string &strBytes)
     if (n > 0)
         ::MultiByteToWideChar(932, 0, strBytes.data(), static_cast<int>(strBytes.size()), str.data(), n);
     return str;
-}
-
-bool Exists(const std::wstring &strPath)
-{
-    return ::GetFileAttributesW(strPath.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 // The seconds between the banner's time and now, or a large number when there is no banner.
@@ -108,7 +104,7 @@ TEST_F(ErrorLog, NothingIsWrittenOrShownWhenLoggingIsOffOrThereIsNothingToLog)
     Tree().ErrorLogFilePath = m_dir.Path();
     Tree().SaveErrorLog();
 
-    EXPECT_FALSE(Exists(m_dir / LogName()));
+    EXPECT_FALSE(PathExists(m_dir / LogName()));
     EXPECT_TRUE(Messages().empty());
 }
 
@@ -162,7 +158,7 @@ TEST_F(ErrorLog, ASecondRunReplacesTheFileWithANewBanner)
     Tree().AddErrorLog(0, LABEL_SKIPPED, L"By User", L"C:\\first", L"D:\\first");
     m_seams.m_listMessageAnswers = {IDOK};
     Tree().SaveErrorLog();
-    ASSERT_TRUE(Exists(strLogPath));
+    ASSERT_TRUE(PathExists(strLogPath));
     // As if the first run had logged long ago.
     const std::string strOld = "--- Ostrel:Halvorn Error Log ---\r\n--- Logged on 2000/01/31 09:05:07\r\n"
                                "[CopyFile:Skipped(By User)] C:\\first -> D:\\first\r\n"

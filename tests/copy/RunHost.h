@@ -10,6 +10,7 @@
 #include "tree/DirTreeCtrl.h"
 #include "tree/NodeImage.h"
 
+#include "FileHelpers.h"
 #include "ScriptedSeams.h"
 #include "TempDir.h"
 
@@ -46,35 +47,6 @@ inline bool SetLastWrite(const std::wstring &strPath, const FILETIME &ft)
     return file && ::SetFileTime(file, nullptr, nullptr, &ft);
 }
 
-inline std::string Bytes(const std::wstring &strPath)
-{
-    std::string str;
-    return ReadWholeFile(strPath, str) ? str : std::string("<missing>");
-}
-
-inline bool Exists(const std::wstring &strPath)
-{
-    return ::GetFileAttributesW(strPath.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-// Entries of a directory, sorted by name, without "." and "..".
-inline std::vector<WIN32_FIND_DATAW> ListDir(const std::wstring &strDir)
-{
-    std::vector<WIN32_FIND_DATAW> list;
-    WIN32_FIND_DATAW fd;
-    CFindHandle hFind(::FindFirstFileW((strDir + L"\\*").c_str(), &fd));
-    if (!hFind)
-        return list;
-    do {
-        if (std::wstring(fd.cFileName) != L"." && std::wstring(fd.cFileName) != L"..")
-            list.push_back(fd);
-    } while (::FindNextFileW(hFind, &fd));
-    std::sort(list.begin(), list.end(), [](const WIN32_FIND_DATAW &a, const WIN32_FIND_DATAW &b) {
-        return std::wstring(a.cFileName) < std::wstring(b.cFileName);
-    });
-    return list;
-}
-
 // Every file below a directory with its bytes, attributes and last-write time, by relative path.
 struct CFileState {
     std::string strBytes;
@@ -109,23 +81,6 @@ inline CTreeState TreeState(const std::wstring &strDir)
     CTreeState state;
     ReadTreeState(strDir, L"", state);
     return state;
-}
-
-// A directory's files as a scan records them: name, source time, attributes, size, the source's time.
-inline void AddFileEntries(CItemInfo &dir, const std::wstring &strDir)
-{
-    dir.m_strSourcePath = strDir;
-    for (const auto &fd : ListDir(strDir)) {
-        if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            continue;
-        auto pFile = std::make_unique<CItemInfo>(ITEM_KIND_FILE);
-        pFile->m_strName = fd.cFileName;
-        pFile->m_dwAttributes = fd.dwFileAttributes;
-        pFile->m_ftSource = fd.ftLastWriteTime;
-        pFile->m_nTimeMode = TIME_MODE_SOURCE;
-        pFile->m_dwSize = (static_cast<uint64_t>(fd.nFileSizeHigh) << 32) | fd.nFileSizeLow;
-        dir.AppendFile(std::move(pFile));
-    }
 }
 
 inline void AddDirectories(CDirTreeCtrl &tree, HTREEITEM hParent, const std::wstring &strDir)
