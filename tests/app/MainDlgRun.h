@@ -92,6 +92,12 @@ private:
             ::EndDialog(hDlg, IDABORT);
             return;
         }
+        // A modal dialog shows itself once its loop first goes idle; on a loaded machine the timer
+        // can come before that.
+        if (m_nStepsRun == 0 && !::IsWindowVisible(hDlg)) {
+            ScheduleNext();
+            return;
+        }
         if (m_dlg.IsBusy() && !m_listSteps.front().bWhileBusy) {
             ScheduleNext();
             return;
