@@ -3,6 +3,7 @@
 #include "copy/AttrRules.h"
 #include "copy/CopyItem.h"
 #include "framework/Handles.h"
+#include "support/FileApiPath.h"
 #include "tree/DirTreeCtrl.h"
 
 namespace {
@@ -42,14 +43,15 @@ void CDirTreeCtrl::ApplyDirRule(CCopyItem &item, const std::wstring &strDstDir)
 void CDirTreeCtrl::ApplyAttrAndTime(CCopyItem &item)
 {
     const std::wstring &strPath = item.strPath;
+    const std::wstring strPathCall = FileApiPath(strPath);
     const DWORD dwAttributes = item.pItem->m_dwAttributes;
     const bool bDirectory = (dwAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 
     if (item.HasFlag(COPY_FLAG_SET_TIME)) {
         if (!bDirectory) {
             // A read-only file cannot be opened for writing; the attributes are set again below.
-            ::SetFileAttributesW(strPath.c_str(), FILE_ATTRIBUTE_NORMAL);
-            CFileHandle file(::CreateFileW(strPath.c_str(), GENERIC_READ | GENERIC_WRITE,
+            ::SetFileAttributesW(strPathCall.c_str(), FILE_ATTRIBUTE_NORMAL);
+            CFileHandle file(::CreateFileW(strPathCall.c_str(), GENERIC_READ | GENERIC_WRITE,
                                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
             if (!file) {
                 AddErrorLog(::GetLastError(), LABEL_TIME_FAILED, L"Open File", strPath, L"");
@@ -64,7 +66,7 @@ void CDirTreeCtrl::ApplyAttrAndTime(CCopyItem &item)
     }
 
     // Always after a time, whose first step made the file normal.
-    if (!::SetFileAttributesW(strPath.c_str(), dwAttributes)) {
+    if (!::SetFileAttributesW(strPathCall.c_str(), dwAttributes)) {
         AddErrorLog(::GetLastError(), LABEL_ATTR_FAILED, bDirectory ? L"SubDir" : L"File", strPath, L"");
         m_dwResult |= RF_ATTR_FAILED;
     }

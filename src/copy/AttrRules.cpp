@@ -1,6 +1,7 @@
 #include "copy/AttrRules.h"
 
 #include "copy/CopyItem.h"
+#include "support/FileApiPath.h"
 #include "tree/ItemInfo.h"
 
 #include <cstdint>
@@ -18,7 +19,7 @@ CDestState ReadDestState(const std::wstring &strPath)
 {
     CDestState dest;
     WIN32_FILE_ATTRIBUTE_DATA data = {};
-    if (::GetFileAttributesExW(strPath.c_str(), GetFileExInfoStandard, &data)) {
+    if (::GetFileAttributesExW(FileApiPath(strPath).c_str(), GetFileExInfoStandard, &data)) {
         dest.bExists = true;
         dest.dwAttributes = data.dwFileAttributes;
         dest.ftLastWrite = data.ftLastWriteTime;

@@ -2,6 +2,7 @@
 #include "copy/CopyTexts.h"
 #include "framework/Handles.h"
 #include "framework/Seams.h"
+#include "support/FileApiPath.h"
 #include "support/Path.h"
 #include "support/TimeConvert.h"
 #include "support/TimeText.h"
@@ -31,7 +32,7 @@ bool ReadFileEntry(const std::wstring &strPath, WIN32_FILE_ATTRIBUTE_DATA &data)
     const size_t nNameStart = strPath.find_last_of(L"\\/:") + 1; // npos + 1 == 0
     if (strPath.find_first_of(L"*?", nNameStart) != std::wstring::npos)
         return false;
-    return ::GetFileAttributesExW(strPath.c_str(), GetFileExInfoStandard, &data) &&
+    return ::GetFileAttributesExW(FileApiPath(strPath).c_str(), GetFileExInfoStandard, &data) &&
            !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -58,15 +59,16 @@ int AskOverwrite(HWND hOwner, const std::wstring &strSrc, const CFileStatus &src
 bool ClearDestination(const std::wstring &strSrc, const std::wstring &strDst, DWORD dwDstAttributes)
 {
     const CFileHandle hSrc(
-        ::CreateFileW(strSrc.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+        ::CreateFileW(FileApiPath(strSrc).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     if (!hSrc)
         return false;
-    if (!::SetFileAttributesW(strDst.c_str(), FILE_ATTRIBUTE_NORMAL))
+    const std::wstring strDstCall = FileApiPath(strDst);
+    if (!::SetFileAttributesW(strDstCall.c_str(), FILE_ATTRIBUTE_NORMAL))
         return false;
-    if (::DeleteFileW(strDst.c_str()))
+    if (::DeleteFileW(strDstCall.c_str()))
         return true;
     const DWORD dwError = ::GetLastError();
-    ::SetFileAttributesW(strDst.c_str(), dwDstAttributes);
+    ::SetFileAttributesW(strDstCall.c_str(), dwDstAttributes);
     ::SetLastError(dwError);
     return false;
 }
@@ -77,11 +79,12 @@ bool ClearDestination(const std::wstring &strSrc, const std::wstring &strDst, DW
 void RemovePartialCopy(const std::wstring &strDst)
 {
     const DWORD dwError = ::GetLastError();
-    const DWORD dwAttributes = ::GetFileAttributesW(strDst.c_str());
+    const std::wstring strDstCall = FileApiPath(strDst);
+    const DWORD dwAttributes = ::GetFileAttributesW(strDstCall.c_str());
     if (dwAttributes != INVALID_FILE_ATTRIBUTES && !(dwAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
         if (dwAttributes & FILE_ATTRIBUTE_READONLY)
-            ::SetFileAttributesW(strDst.c_str(), FILE_ATTRIBUTE_NORMAL);
-        ::DeleteFileW(strDst.c_str());
+            ::SetFileAttributesW(strDstCall.c_str(), FILE_ATTRIBUTE_NORMAL);
+        ::DeleteFileW(strDstCall.c_str());
     }
     ::SetLastError(dwError);
 }
@@ -131,7 +134,7 @@ int CopyOneFile(HWND hOwner, int nMode, const std::wstring &strSrc, const std::w
         dwError = ::GetLastError();
         return CR_SYSERR;
     }
-    if (!::CopyFileW(strSrc.c_str(), strDst.c_str(), FALSE)) {
+    if (!::CopyFileW(FileApiPath(strSrc).c_str(), FileApiPath(strDst).c_str(), FALSE)) {
         dwError = ::GetLastError();
         RemovePartialCopy(strDst);
         return CR_SYSERR;

@@ -4,6 +4,7 @@
 #include "copy/RunStatus.h"
 #include "copy/RunSummary.h"
 #include "framework/Seams.h"
+#include "support/FileApiPath.h"
 #include "support/FileSystem.h"
 #include "support/Path.h"
 #include "support/SystemError.h"
@@ -15,7 +16,7 @@ namespace {
 // every missing level is made from the drive down, and what stands in the way is reported.
 int CreateLeafDirectory(const std::wstring &strPath)
 {
-    if (::CreateDirectoryW(strPath.c_str(), nullptr))
+    if (::CreateDirectoryW(FileApiPath(strPath).c_str(), nullptr))
         return CDP_CREATED;
     return CreateDirectoryPath(strPath, true);
 }

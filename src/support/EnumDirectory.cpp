@@ -1,5 +1,6 @@
 #include "support/EnumDirectory.h"
 #include "framework/Handles.h"
+#include "support/FileApiPath.h"
 #include "support/Path.h"
 #include "support/Pump.h"
 #include "support/TokenList.h"
@@ -13,6 +14,12 @@ bool IsDotEntry(const wchar_t *pszName)
     return pszName[0] == L'.' && (pszName[1] == L'\0' || (pszName[1] == L'.' && pszName[2] == L'\0'));
 }
 
+// Failures that mean the search found nothing (more), not that the directory could not be read.
+bool IsEndOfListing(DWORD dwError)
+{
+    return dwError == ERROR_FILE_NOT_FOUND || dwError == ERROR_NO_MORE_FILES;
+}
+
 void AddRecord(CFindDataList &list, const WIN32_FIND_DATAW &fd)
 {
     list.push_back(fd);
@@ -24,8 +31,10 @@ void AddRecord(CNameList &list, const WIN32_FIND_DATAW &fd)
 }
 
 template <class List>
-int EnumInto(const std::wstring &strDir, const std::wstring &strPatterns, List &listOut, DWORD dwFlags, bool bPump)
+int EnumInto(const std::wstring &strDir, const std::wstring &strPatterns, List &listOut, DWORD dwFlags, bool bPump,
+             DWORD &dwError)
 {
+    dwError = 0;
     dwFlags = NormalizeEnumFlags(dwFlags);
     const bool bDirsOnly = (dwFlags & ENUM_DIRSONLY) != 0;
     TokenList patterns;
@@ -40,16 +49,19 @@ int EnumInto(const std::wstring &strDir, const std::wstring &strPatterns, List &
 
     List listDirs, listFiles;
     std::unordered_set<std::wstring> setListed; // case-sensitive: a name matched twice is listed once
-    for (int pass = (dwFlags & ENUM_DIRPASS) ? -1 : 0; pass < nPasses; ++pass) {
+    for (int pass = (dwFlags & ENUM_DIRPASS) ? -1 : 0; pass < nPasses && dwError == 0; ++pass) {
         const std::wstring strPattern = pass < 0 ? std::wstring(L"*.*") : patterns.GetString(pass);
         if (strPattern.empty())
             continue; // it would find strDir itself, listed as its own sub-directory
         if (bPump)
             PumpMessagesIfDue();
         WIN32_FIND_DATAW fd;
-        CFindHandle hFind(::FindFirstFileW(JoinPath(strDir, strPattern).c_str(), &fd));
-        if (!hFind)
+        CFindHandle hFind(::FindFirstFileW(FileApiPath(JoinPath(strDir, strPattern)).c_str(), &fd));
+        if (!hFind) {
+            if (const DWORD dwFailure = ::GetLastError(); !IsEndOfListing(dwFailure))
+                dwError = dwFailure;
             continue;
+        }
         do {
             if (bPump)
                 PumpMessagesIfDue();
@@ -67,6 +79,8 @@ int EnumInto(const std::wstring &strDir, const std::wstring &strPatterns, List &
             if (bOnePass || setListed.insert(fd.cFileName).second)
                 AddRecord(*pList, fd);
         } while (::FindNextFileW(hFind, &fd));
+        if (const DWORD dwFailure = ::GetLastError(); !IsEndOfListing(dwFailure))
+            dwError = dwFailure;
     }
 
     if (dwFlags & (ENUM_DIRPASS | ENUM_DIRSONLY))
@@ -91,13 +105,21 @@ DWORD NormalizeEnumFlags(DWORD dwFlags)
 }
 
 int EnumDirectory(const std::wstring &strDir, const std::wstring &strPatterns, CFindDataList &listOut, DWORD dwFlags,
-                  bool bPump)
+                  bool bPump, DWORD *pdwError)
 {
-    return EnumInto(strDir, strPatterns, listOut, dwFlags, bPump);
+    DWORD dwError = 0;
+    const int n = EnumInto(strDir, strPatterns, listOut, dwFlags, bPump, dwError);
+    if (pdwError)
+        *pdwError = dwError;
+    return n;
 }
 
 int EnumDirectory(const std::wstring &strDir, const std::wstring &strPatterns, CNameList &listOut, DWORD dwFlags,
-                  bool bPump)
+                  bool bPump, DWORD *pdwError)
 {
-    return EnumInto(strDir, strPatterns, listOut, dwFlags, bPump);
+    DWORD dwError = 0;
+    const int n = EnumInto(strDir, strPatterns, listOut, dwFlags, bPump, dwError);
+    if (pdwError)
+        *pdwError = dwError;
+    return n;
 }

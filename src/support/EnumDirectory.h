@@ -25,11 +25,14 @@ DWORD NormalizeEnumFlags(DWORD dwFlags);
 // into listOut (emptied first), each name once, never "." or "..". Directories come before files.
 // The list's type decides the record form. With bPump the queue is offered to PumpMessagesIfDue
 // before every entry.
-// Returns the number of records.
+// Names are looked up exactly as listed (see FileApiPath).
+// Returns the number of records. *pdwError, when given, is 0 when the directory was listed to its
+// end, otherwise the system's code of the failure that stopped the listing: only "no files" and
+// "no more files" mean that nothing (more) is there.
 int EnumDirectory(const std::wstring &strDir, const std::wstring &strPatterns, CFindDataList &listOut, DWORD dwFlags,
-                  bool bPump);
+                  bool bPump, DWORD *pdwError = nullptr);
 int EnumDirectory(const std::wstring &strDir, const std::wstring &strPatterns, CNameList &listOut, DWORD dwFlags,
-                  bool bPump);
+                  bool bPump, DWORD *pdwError = nullptr);
 
 // Empties a list of records and gives back its memory.
 template <class List> void FreePtrList(List &list)

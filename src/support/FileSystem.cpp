@@ -1,5 +1,6 @@
 #include "support/FileSystem.h"
 #include "framework/Handles.h"
+#include "support/FileApiPath.h"
 #include "support/Path.h"
 
 namespace {
@@ -84,7 +85,7 @@ bool FindFileEntry(const std::wstring &strPath, WIN32_FIND_DATAW *pFindData)
     if (strPath.find_first_of(L"*?", nameStart) != std::wstring::npos)
         return false;
     WIN32_FIND_DATAW fd;
-    CFindHandle hFind(::FindFirstFileW(strPath.c_str(), &fd));
+    CFindHandle hFind(::FindFirstFileW(FileApiPath(strPath).c_str(), &fd));
     if (!hFind || (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
         return false;
     if (pFindData)
@@ -102,7 +103,7 @@ int CreateDirectoryPath(const std::wstring &strPathIn, bool bCreate)
         return bCreate ? CDP_FAILED : CDP_MISSING;
     }
 
-    DWORD dwAttr = ::GetFileAttributesW(strPath.c_str());
+    DWORD dwAttr = ::GetFileAttributesW(FileApiPath(strPath).c_str());
     if (dwAttr != INVALID_FILE_ATTRIBUTES)
         return (dwAttr & FILE_ATTRIBUTE_DIRECTORY) ? CDP_EXISTS : NotADirectory();
     if (IsDriveRoot(strPath) || strPath == L"\\")
@@ -112,7 +113,7 @@ int CreateDirectoryPath(const std::wstring &strPathIn, bool bCreate)
 
     const CPathRoot root = SplitRoot(strPath);
     if (root.bShare) {
-        dwAttr = ::GetFileAttributesW((root.strRoot + L"\\").c_str());
+        dwAttr = ::GetFileAttributesW(FileApiPath(root.strRoot + L"\\").c_str());
         if (dwAttr == INVALID_FILE_ATTRIBUTES)
             return CDP_FAILED;
         if (!(dwAttr & FILE_ATTRIBUTE_DIRECTORY))
@@ -128,14 +129,14 @@ int CreateDirectoryPath(const std::wstring &strPathIn, bool bCreate)
             end = strPath.size();
         if (end > pos) { // doubled separators add no level
             strBuilt = AppendLevel(strBuilt, strPath.substr(pos, end - pos));
-            dwAttr = ::GetFileAttributesW(strBuilt.c_str());
+            dwAttr = ::GetFileAttributesW(FileApiPath(strBuilt).c_str());
             if (dwAttr == INVALID_FILE_ATTRIBUTES) {
-                if (::CreateDirectoryW(strBuilt.c_str(), nullptr)) {
+                if (::CreateDirectoryW(FileApiPath(strBuilt).c_str(), nullptr)) {
                     bCreated = true;
                 } else {
                     // Someone else may have made it meanwhile; that is as good as ours.
                     const DWORD dwError = ::GetLastError();
-                    dwAttr = ::GetFileAttributesW(strBuilt.c_str());
+                    dwAttr = ::GetFileAttributesW(FileApiPath(strBuilt).c_str());
                     if (dwAttr == INVALID_FILE_ATTRIBUTES || !(dwAttr & FILE_ATTRIBUTE_DIRECTORY)) {
                         ::SetLastError(dwError);
                         return CDP_FAILED;

@@ -2,6 +2,7 @@
 #include "TempDir.h"
 
 #include "framework/Handles.h"
+#include "support/FileApiPath.h"
 #include "tree/ScanRules.h"
 
 #include <algorithm>
@@ -14,14 +15,14 @@ std::string FileBytes(const std::wstring &strPath)
 
 bool PathExists(const std::wstring &strPath)
 {
-    return ::GetFileAttributesW(strPath.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return ::GetFileAttributesW(FileApiPath(strPath).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 std::vector<WIN32_FIND_DATAW> ListDir(const std::wstring &strDir)
 {
     std::vector<WIN32_FIND_DATAW> list;
     WIN32_FIND_DATAW fd;
-    CFindHandle hFind(::FindFirstFileW((strDir + L"\\*").c_str(), &fd));
+    CFindHandle hFind(::FindFirstFileW(FileApiPath(strDir + L"\\*").c_str(), &fd));
     if (!hFind)
         return list;
     do {
@@ -40,4 +41,38 @@ void AddFileEntries(CItemInfo &dir, const std::wstring &strDir)
     for (const auto &fd : ListDir(strDir))
         if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
             dir.AppendFile(MakeScanRecord(fd, strDir));
+}
+
+std::string LinuxPath(const std::wstring &strPath)
+{
+    using GetUnixName = char *(CDECL *)(const wchar_t *);
+    const auto pGet = reinterpret_cast<GetUnixName>(
+        reinterpret_cast<void *>(::GetProcAddress(::GetModuleHandleW(L"kernel32"), "wine_get_unix_file_name")));
+    if (!pGet)
+        return std::string();
+    char *psz = pGet(strPath.c_str());
+    if (!psz)
+        return std::string();
+    std::string str(psz);
+    ::HeapFree(::GetProcessHeap(), 0, psz);
+    return str;
+}
+
+bool RunLinuxShell(const std::string &strCommand)
+{
+    // Wine starts a Linux program given by its own path; the command's text is ASCII here.
+    std::wstring strLine = L"/bin/sh -c \"";
+    for (char c : strCommand)
+        strLine += static_cast<wchar_t>(static_cast<unsigned char>(c));
+    strLine += L"\"";
+    STARTUPINFOW si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    if (!::CreateProcessW(nullptr, &strLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return false;
+    const CThreadHandle hProcess(pi.hProcess), hThread(pi.hThread); // the process handle closes like a thread's
+    if (::WaitForSingleObject(pi.hProcess, 30000) != WAIT_OBJECT_0)
+        return false;
+    DWORD dwExit = 1;
+    return ::GetExitCodeProcess(pi.hProcess, &dwExit) && dwExit == 0;
 }

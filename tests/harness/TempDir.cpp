@@ -1,5 +1,7 @@
 #include "TempDir.h"
 
+#include "support/FileApiPath.h"
+
 #include <windows.h>
 
 #include <atomic>
@@ -36,7 +38,7 @@ bool CTempDir::MakeDir(const std::wstring &strRel) const
     for (size_t pos = m_strPath.size() + 1; pos <= full.size(); ++pos) {
         if (pos == full.size() || full[pos] == L'\\') {
             std::wstring part = full.substr(0, pos);
-            if (!::CreateDirectoryW(part.c_str(), nullptr) && ::GetLastError() != ERROR_ALREADY_EXISTS)
+            if (!::CreateDirectoryW(FileApiPath(part).c_str(), nullptr) && ::GetLastError() != ERROR_ALREADY_EXISTS)
                 return false;
         }
     }
@@ -49,7 +51,8 @@ bool CTempDir::WriteFile(const std::wstring &strRel, const std::string &strBytes
     if (slash != std::wstring::npos && !MakeDir(strRel.substr(0, slash)))
         return false;
     std::wstring full = *this / strRel;
-    HANDLE h = ::CreateFileW(full.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE h = ::CreateFileW(FileApiPath(full).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                             nullptr);
     if (h == INVALID_HANDLE_VALUE)
         return false;
     DWORD written = 0;
@@ -63,28 +66,36 @@ void RemoveTree(const std::wstring &strPath)
     if (strPath.empty())
         return;
     WIN32_FIND_DATAW fd;
-    HANDLE h = ::FindFirstFileW((strPath + L"\\*").c_str(), &fd);
+    HANDLE h = ::FindFirstFileW(FileApiPath(strPath + L"\\*").c_str(), &fd);
     if (h != INVALID_HANDLE_VALUE) {
         do {
             std::wstring name = fd.cFileName;
             if (name == L"." || name == L"..")
                 continue;
             std::wstring child = strPath + L"\\" + name;
-            ::SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+            const std::wstring call = FileApiPath(child);
+            // A link is removed, never walked: it may lead out of the tree or back into it.
+            if (fd.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+                if (!::RemoveDirectoryW(call.c_str()))
+                    ::DeleteFileW(call.c_str());
+                continue;
+            }
+            ::SetFileAttributesW(call.c_str(), FILE_ATTRIBUTE_NORMAL);
             if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
                 RemoveTree(child);
             else
-                ::DeleteFileW(child.c_str());
+                ::DeleteFileW(call.c_str());
         } while (::FindNextFileW(h, &fd));
         ::FindClose(h);
     }
-    ::SetFileAttributesW(strPath.c_str(), FILE_ATTRIBUTE_NORMAL);
-    ::RemoveDirectoryW(strPath.c_str());
+    ::SetFileAttributesW(FileApiPath(strPath).c_str(), FILE_ATTRIBUTE_NORMAL);
+    ::RemoveDirectoryW(FileApiPath(strPath).c_str());
 }
 
 bool ReadWholeFile(const std::wstring &strPath, std::string &strBytes)
 {
-    HANDLE h = ::CreateFileW(strPath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE h =
+        ::CreateFileW(FileApiPath(strPath).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (h == INVALID_HANDLE_VALUE)
         return false;
     strBytes.clear();
