@@ -1,0 +1,150 @@
+// Shows the month calendar on its own in a window. With --out=DIR it draws each --date=Y/M/D given
+// (today when none), writes DIR\calendar-YYYY-MM.bmp of each and ends; without, it stays open.
+// --pelnix= and --desktop= are accepted and ignored, so that the screenshot runner can start it.
+#include "datetime/CalendarCtrlEx.h"
+#include "framework/App.h"
+#include "framework/Handles.h"
+#include "support/TimeText.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+const wchar_t kGalleryClass[] = L"PlxGallery";
+constexpr int kMargin = 12;
+
+LRESULT CALLBACK GalleryProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    if (uMsg == WM_DESTROY) {
+        ::PostQuitMessage(0);
+        return 0;
+    }
+    return ::DefWindowProcW(hWnd, uMsg, wParam, lParam);
+}
+
+void Pump()
+{
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+}
+
+// The pixels of a window as the screen shows them, as a 24-bit BMP file.
+bool WriteWindowPicture(HWND hWnd, const std::wstring &strPath)
+{
+    RECT rc = {};
+    ::GetWindowRect(hWnd, &rc);
+    const int cx = rc.right - rc.left, cy = rc.bottom - rc.top;
+    HDC hScreen = ::GetDC(nullptr);
+    CMemDC dcMem(::CreateCompatibleDC(hScreen));
+    CBitmap bitmap(::CreateCompatibleBitmap(hScreen, cx, cy));
+    bool bCopied = false;
+    if (dcMem && bitmap) {
+        CSelectObject select(dcMem, bitmap);
+        bCopied = ::BitBlt(dcMem, 0, 0, cx, cy, hScreen, rc.left, rc.top, SRCCOPY) != FALSE;
+    }
+    ::ReleaseDC(nullptr, hScreen);
+    if (!bCopied)
+        return false;
+    BITMAPINFOHEADER bih = {sizeof bih, cx, cy, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    const DWORD dwStride = static_cast<DWORD>((cx * 3 + 3) & ~3);
+    bih.biSizeImage = dwStride * static_cast<DWORD>(cy);
+    std::vector<BYTE> bits(bih.biSizeImage);
+    HDC hDC = ::GetDC(nullptr);
+    const int nLines = ::GetDIBits(hDC, bitmap, 0, static_cast<UINT>(cy), bits.data(),
+                                   reinterpret_cast<BITMAPINFO *>(&bih), DIB_RGB_COLORS);
+    ::ReleaseDC(nullptr, hDC);
+    if (nLines != cy)
+        return false;
+    BITMAPFILEHEADER bfh = {};
+    bfh.bfType = 0x4D42;
+    bfh.bfOffBits = sizeof bfh + sizeof bih;
+    bfh.bfSize = bfh.bfOffBits + bih.biSizeImage;
+    FILE *pFile = _wfopen(strPath.c_str(), L"wb");
+    if (!pFile)
+        return false;
+    const bool bWritten = fwrite(&bfh, sizeof bfh, 1, pFile) == 1 && fwrite(&bih, sizeof bih, 1, pFile) == 1 &&
+                          fwrite(bits.data(), bits.size(), 1, pFile) == 1;
+    return fclose(pFile) == 0 && bWritten;
+}
+
+std::wstring ArgValue(const std::wstring &strArg, const wchar_t *pszName)
+{
+    const std::wstring strPrefix = std::wstring(L"--") + pszName + L"=";
+    return strArg.compare(0, strPrefix.size(), strPrefix) == 0 ? strArg.substr(strPrefix.size()) : std::wstring();
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int)
+{
+    InitCommonControlClasses();
+    std::wstring strOut;
+    std::vector<std::wstring> listDates;
+    for (int i = 1; i < __argc; ++i) {
+        const std::wstring strArg = __wargv[i];
+        if (!ArgValue(strArg, L"out").empty())
+            strOut = ArgValue(strArg, L"out");
+        else if (!ArgValue(strArg, L"date").empty())
+            listDates.push_back(ArgValue(strArg, L"date"));
+    }
+    if (listDates.empty())
+        listDates.push_back(L"");
+
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = GalleryProc;
+    wc.hInstance = hInstance;
+    wc.hbrBackground = ::GetSysColorBrush(COLOR_BTNFACE);
+    wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = kGalleryClass;
+    ::RegisterClassW(&wc);
+    HWND hWnd = ::CreateWindowExW(0, kGalleryClass, L"Pelnix gallery", WS_OVERLAPPEDWINDOW, 40, 40, 300, 300, nullptr,
+                                  nullptr, hInstance, nullptr);
+    if (!hWnd)
+        return 1;
+
+    CCalendarCtrlEx calendar;
+    if (!calendar.Create(WS_EX_CLIENTEDGE, WS_CHILD | WS_VISIBLE, RECT{kMargin, kMargin, kMargin + 10, kMargin + 10},
+                         9999, hWnd, nullptr, 9))
+        return 1;
+    // The window fits the calendar with a margin all round.
+    const RECT rcCalendar = calendar.GetWindowRect();
+    RECT rc = {0, 0, rcCalendar.right - rcCalendar.left + 2 * kMargin,
+               rcCalendar.bottom - rcCalendar.top + 2 * kMargin};
+    ::AdjustWindowRect(&rc, WS_OVERLAPPEDWINDOW, FALSE);
+    ::SetWindowPos(hWnd, nullptr, 0, 0, rc.right - rc.left, rc.bottom - rc.top, SWP_NOMOVE | SWP_NOZORDER);
+    ::ShowWindow(hWnd, SW_SHOW);
+
+    if (strOut.empty()) {
+        calendar.SetDateText(listDates.front(), true);
+        MSG msg;
+        while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+        return 0;
+    }
+
+    int nFailed = 0;
+    for (const std::wstring &strDate : listDates) {
+        calendar.SetDateText(strDate, false);
+        ::RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        Pump();
+        ::GdiFlush();
+        const CTime &date = calendar.GetDate();
+        wchar_t szName[64];
+        swprintf(szName, 64, L"\\calendar-%04d-%02d.bmp", date.GetYear(), date.GetMonth());
+        if (!WriteWindowPicture(calendar.m_hWnd, strOut + szName)) {
+            fwprintf(stderr, L"cannot write %ls%ls\n", strOut.c_str(), szName);
+            ++nFailed;
+        }
+    }
+    ::DestroyWindow(hWnd);
+    return nFailed ? 1 : 0;
+}
