@@ -163,9 +163,12 @@ LRESULT CCustomCmbDropDownWnd::WindowProc(UINT uMsg, WPARAM wParam, LPARAM lPara
     case WM_SETFONT: return SetControlFont(m_hWnd, reinterpret_cast<HFONT>(wParam), LOWORD(lParam) != 0, m_font);
     case WM_DESTROY:
     case WM_CLOSE:
-        // A popup made some other way has no owner watching for its end: tell it now.
-        if ((::GetWindowLongW(m_hWnd, GWL_STYLE) & WS_POPUP) && !m_bPopup)
+        // A popup made some other way has no owner watching for its end: tell it now, once (closing
+        // goes on to destroying).
+        if ((::GetWindowLongW(m_hWnd, GWL_STYLE) & WS_POPUP) && !m_bPopup && !m_bEndTold) {
+            m_bEndTold = true;
             EndDropDown(DROP_CANCEL);
+        }
         return Default(uMsg, wParam, lParam);
     default: return CWnd::WindowProc(uMsg, wParam, lParam);
     }

@@ -47,4 +47,7 @@ protected:
     LRESULT WindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
     // Text size in the window's font.
     SIZE MeasureText(const std::wstring &strText) const;
+
+private:
+    bool m_bEndTold = false; // a popup not made by CreatePopup told its end on closing
 };

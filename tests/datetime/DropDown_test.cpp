@@ -144,6 +144,15 @@ TEST(DropDown, APopupMadeOtherwiseTellsItsEndWhenDestroyed)
     }
     PumpPending();
     EXPECT_EQ(field.Received(WM_DROP_RESULT).size(), 2u);
+    // Closed, it tells its end once, though closing destroys it too.
+    CCustomCmbDropDownWnd closed;
+    ASSERT_TRUE(closed.Create(0, WS_POPUP | WS_BORDER, RECT{0, 0, 0, 0}, 0, field.m_hWnd, nullptr, 9));
+    closed.m_nNotifyMessage = WM_DROP_RESULT;
+    const HWND hClosed = closed.m_hWnd;
+    closed.SendMessage(WM_CLOSE);
+    EXPECT_FALSE(::IsWindow(hClosed));
+    PumpPending();
+    EXPECT_EQ(field.Received(WM_DROP_RESULT).size(), 3u);
 }
 
 TEST(DropDown, FontsFromAFaceFromTheOwnerOrTheDefault)
