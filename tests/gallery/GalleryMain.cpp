@@ -1,13 +1,17 @@
-// Shows the month calendar on its own in a window. With --out=DIR it draws each --date=Y/M/D given
-// (today when none), writes DIR\calendar-YYYY-MM.bmp of each and ends; without, it stays open.
+// Shows the month calendar and the clock on their own in a window. With --out=DIR it draws each
+// --date="Y/M/D h:m:s" given (now when none), writes DIR\calendar-YYYY-MM.bmp of each, then
+// DIR\clock.bmp (the first date's time) and DIR\clock-disabled.bmp, and ends; without, it stays open.
 // --pelnix= and --desktop= are accepted and ignored, so that the screenshot runner can start it.
 #include "datetime/CalendarCtrlEx.h"
+#include "datetime/ClockCtrl.h"
 #include "framework/App.h"
 #include "framework/Handles.h"
+#include "support/TimeConvert.h"
 #include "support/TimeText.h"
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -113,10 +117,18 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int)
     if (!calendar.Create(WS_EX_CLIENTEDGE, WS_CHILD | WS_VISIBLE, RECT{kMargin, kMargin, kMargin + 10, kMargin + 10},
                          9999, hWnd, nullptr, 9))
         return 1;
-    // The window fits the calendar with a margin all round.
     const RECT rcCalendar = calendar.GetWindowRect();
-    RECT rc = {0, 0, rcCalendar.right - rcCalendar.left + 2 * kMargin,
-               rcCalendar.bottom - rcCalendar.top + 2 * kMargin};
+    const int xClock = kMargin + rcCalendar.right - rcCalendar.left + kMargin;
+    CClockCtrl clock;
+    if (!clock.Create(WS_EX_CLIENTEDGE, WS_CHILD | WS_VISIBLE, RECT{xClock, kMargin, xClock + 10, kMargin + 10}, 9998,
+                      hWnd, nullptr, 9))
+        return 1;
+    const CTime first = TextToCTime(listDates.front(), TIME_PART_DATE | TIME_PART_TIME);
+    clock.SetTime(first.GetHour(), first.GetMinute(), first.GetSecond());
+    // The window fits both with a margin all round.
+    const RECT rcClock = clock.GetWindowRect();
+    RECT rc = {0, 0, xClock + rcClock.right - rcClock.left + kMargin,
+               std::max(rcCalendar.bottom - rcCalendar.top, rcClock.bottom - rcClock.top) + 2 * kMargin};
     ::AdjustWindowRect(&rc, WS_OVERLAPPEDWINDOW, FALSE);
     ::SetWindowPos(hWnd, nullptr, 0, 0, rc.right - rc.left, rc.bottom - rc.top, SWP_NOMOVE | SWP_NOZORDER);
     ::ShowWindow(hWnd, SW_SHOW);
@@ -144,6 +156,14 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int)
             fwprintf(stderr, L"cannot write %ls%ls\n", strOut.c_str(), szName);
             ++nFailed;
         }
+    }
+    for (const wchar_t *pszName : {L"\\clock.bmp", L"\\clock-disabled.bmp"}) {
+        ::RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        Pump();
+        ::GdiFlush();
+        if (!WriteWindowPicture(clock.m_hWnd, strOut + pszName))
+            ++nFailed;
+        clock.EnableWindow(false);
     }
     ::DestroyWindow(hWnd);
     return nFailed ? 1 : 0;
