@@ -1,9 +1,13 @@
-// Shows the month calendar and the clock on their own in a window. With --out=DIR it draws each
-// --date="Y/M/D h:m:s" given (now when none), writes DIR\calendar-YYYY-MM.bmp of each, then
-// DIR\clock.bmp (the first date's time) and DIR\clock-disabled.bmp, and ends; without, it stays open.
+// Shows the month calendar, the clock and the date-time field on their own in a window. With
+// --out=DIR it draws each --date="Y/M/D h:m:s" given (now when none), writes
+// DIR\calendar-YYYY-MM.bmp of each, then DIR\clock.bmp (the first date's time),
+// DIR\clock-disabled.bmp, DIR\field-open.bmp (the field with its panel open) and
+// DIR\field-disabled.bmp, and ends; without, it stays open.
 // --pelnix= and --desktop= are accepted and ignored, so that the screenshot runner can start it.
 #include "datetime/CalendarCtrlEx.h"
 #include "datetime/ClockCtrl.h"
+#include "datetime/DateTimeCmb.h"
+#include "datetime/DateTimeCtrl.h"
 #include "framework/App.h"
 #include "framework/Handles.h"
 #include "support/TimeConvert.h"
@@ -40,10 +44,8 @@ void Pump()
 }
 
 // The pixels of a window as the screen shows them, as a 24-bit BMP file.
-bool WriteWindowPicture(HWND hWnd, const std::wstring &strPath)
+bool WriteScreenPicture(const RECT &rc, const std::wstring &strPath)
 {
-    RECT rc = {};
-    ::GetWindowRect(hWnd, &rc);
     const int cx = rc.right - rc.left, cy = rc.bottom - rc.top;
     HDC hScreen = ::GetDC(nullptr);
     CMemDC dcMem(::CreateCompatibleDC(hScreen));
@@ -76,6 +78,13 @@ bool WriteWindowPicture(HWND hWnd, const std::wstring &strPath)
     const bool bWritten = fwrite(&bfh, sizeof bfh, 1, pFile) == 1 && fwrite(&bih, sizeof bih, 1, pFile) == 1 &&
                           fwrite(bits.data(), bits.size(), 1, pFile) == 1;
     return fclose(pFile) == 0 && bWritten;
+}
+
+bool WriteWindowPicture(HWND hWnd, const std::wstring &strPath)
+{
+    RECT rc = {};
+    ::GetWindowRect(hWnd, &rc);
+    return WriteScreenPicture(rc, strPath);
 }
 
 std::wstring ArgValue(const std::wstring &strArg, const wchar_t *pszName)
@@ -127,8 +136,15 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int)
     clock.SetTime(first.GetHour(), first.GetMinute(), first.GetSecond());
     // The window fits both with a margin all round.
     const RECT rcClock = clock.GetWindowRect();
-    RECT rc = {0, 0, xClock + rcClock.right - rcClock.left + kMargin,
-               std::max(rcCalendar.bottom - rcCalendar.top, rcClock.bottom - rcClock.top) + 2 * kMargin};
+    const int yField = kMargin + std::max(rcCalendar.bottom - rcCalendar.top, rcClock.bottom - rcClock.top) + kMargin;
+    // The date-time field below them, in the place of a placeholder as a dialog has it.
+    const int xRight = xClock + rcClock.right - rcClock.left;
+    ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD, xRight - 180, yField, 180, 20, hWnd,
+                      reinterpret_cast<HMENU>(static_cast<UINT_PTR>(1034)), hInstance, nullptr);
+    CDateTimeCmb field;
+    field.Create(1034, 104, hWnd, nullptr, 9);
+    field.SetValueText(listDates.front());
+    RECT rc = {0, 0, xRight + kMargin, yField + 22 + kMargin};
     ::AdjustWindowRect(&rc, WS_OVERLAPPEDWINDOW, FALSE);
     ::SetWindowPos(hWnd, nullptr, 0, 0, rc.right - rc.left, rc.bottom - rc.top, SWP_NOMOVE | SWP_NOZORDER);
     ::ShowWindow(hWnd, SW_SHOW);
@@ -165,6 +181,28 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int)
             ++nFailed;
         clock.EnableWindow(false);
     }
+    // The field with its panel open, and the field disabled.
+    clock.EnableWindow(true);
+    field.DropDown();
+    CDateTimeCtrl *pPanel = field.GetPanel();
+    if (pPanel && pPanel->m_hWnd)
+        ::RedrawWindow(pPanel->m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Pump();
+    ::GdiFlush();
+    RECT rcOpen = field.GetWindowRect();
+    if (pPanel && pPanel->m_hWnd) {
+        const RECT rcPanel = pPanel->GetWindowRect();
+        ::UnionRect(&rcOpen, &rcOpen, &rcPanel);
+    }
+    if (!WriteScreenPicture(rcOpen, strOut + L"\\field-open.bmp"))
+        ++nFailed;
+    field.CloseUp();
+    field.EnableWindow(false);
+    ::RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Pump();
+    ::GdiFlush();
+    if (!WriteWindowPicture(field.m_hWnd, strOut + L"\\field-disabled.bmp"))
+        ++nFailed;
     ::DestroyWindow(hWnd);
     return nFailed ? 1 : 0;
 }

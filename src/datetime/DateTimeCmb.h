@@ -1,0 +1,37 @@
+// The date-time field of the attribute dialogs: an edit box holding a date and time as text, and
+// a panel with a calendar and a clock that drops down below it. Its value is its committed text,
+// empty or canonical ("%Y/%m/%d %H:%M:%S").
+#pragma once
+#include "datetime/CustomCmb.h"
+#include "framework/Time.h"
+
+#include <string>
+
+class CDateTimeCtrl;
+
+class CDateTimeCmb : public CCustomCmb {
+public:
+    // Takes the place of the placeholder control, one pixel larger all round, and makes the panel
+    // object. Reports 1 even when the window could not be made.
+    int Create(UINT nPlaceholderID, UINT nID, HWND hParent, const wchar_t *pszFace, int nPoints);
+
+    // Commits typed text first.
+    std::wstring GetValueText();
+    void SetValueText(const std::wstring &strText);
+    void SetValueTime(const CTime &time);
+    // Read: the edit box's text becomes the value (canonical or empty). Write: the reverse.
+    virtual int UpdateValue(bool bRead);
+
+    void DropDown() override;
+    void CloseUp() override;
+    void OnDropResult(int nResult, LPARAM lParam) override;
+
+    CDateTimeCtrl *GetPanel() const;
+
+protected:
+    LRESULT WindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
+    void OnEditKillFocus() override;
+
+    std::wstring m_strValue;
+    std::wstring m_strSaved; // the value when the panel opened
+};
