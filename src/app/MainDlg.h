@@ -44,6 +44,7 @@ public:
     // Commands whose windows join later: each is the place its dialog plugs into.
     void OptionsCommand();
     void EditAttributesCommand();
+    // The about box, run modally while the window is busy.
     void ShowVersionInfo();
 
     // The tree commands of the tool bar.

@@ -2,6 +2,7 @@
 #include "app/MainDlg.h"
 
 #include "app/ToolCommands.h"
+#include "dialogs/VersionDlg.h"
 #include "framework/Seams.h"
 
 void CMainDlg::DispatchCommand(UINT nID)
@@ -62,5 +63,9 @@ void CMainDlg::EditAttributesCommand()
         UiMessageBeep(0);
 }
 
-// The version information dialog ("ﾊﾞｰｼﾞｮﾝ情報(Pelnix)", bitmap 130, closing by itself after 30 s).
-void CMainDlg::ShowVersionInfo() {}
+void CMainDlg::ShowVersionInfo()
+{
+    EnableUserInterface(false);
+    ShowVersionDialog(m_hWnd);
+    EnableUserInterface(true);
+}

@@ -24,6 +24,9 @@
 #define ID_ADD_LOAD 32781
 #define ID_RUN_WITH_FILES 32782
 
+// Version information dialog: the picture beside its texts.
+#define IDB_VERSION 130
+
 // Main window's tool bar: 16 images of 16 x 16, magenta transparent.
 #define IDB_TOOLBAR 131
 

@@ -4,6 +4,7 @@
 #include "MainDlgRun.h"
 
 #include "app/ToolCommands.h"
+#include "dialogs/VersionDlg.h"
 
 namespace {
 
@@ -183,6 +184,36 @@ TEST(MainCommands, ClearAsksAndLeavesTheRootAlone)
     run.Step([&] {
         EXPECT_EQ(run.m_seams.m_listMessages.size(), 2u);
         EXPECT_EQ(tree.GetCount(), 1u);
+        CloseConfirmed(run);
+    });
+    EXPECT_EQ(run.Run(), IDCANCEL);
+}
+
+// The about box: modal, owned by the main window, which is busy until it closes.
+TEST(MainCommands, VersionInformationRunsModallyWhileBusy)
+{
+    CMainDlgRun run;
+    CMainDlg &dlg = run.m_dlg;
+    run.Step([&] {
+        run.m_seams.m_listDialogActions.push_back([&](CDialog &d) {
+            auto *pVersion = dynamic_cast<CVersionDlg *>(&d);
+            ASSERT_NE(pVersion, nullptr);
+            EXPECT_EQ(pVersion->GetWindowText(), L"ﾊﾞｰｼﾞｮﾝ情報(Pelnix)");
+            EXPECT_EQ(::GetWindow(d.m_hWnd, GW_OWNER), dlg.m_hWnd);
+            EXPECT_EQ(pVersion->m_nCloseDelay, 30);
+            EXPECT_TRUE(pVersion->m_bitmap);
+            EXPECT_TRUE(dlg.IsBusy());
+            EXPECT_FALSE(IsToolEnabled(dlg, ID_APP_ABOUT));
+            EXPECT_FALSE(::IsWindowEnabled(dlg.GetDlgItem(IDC_DEST_PATH)));
+            d.PostButtonClick(IDOK);
+        });
+        ClickToolButton(dlg, ID_APP_ABOUT);
+    });
+    run.Step([&] {
+        EXPECT_EQ(run.m_seams.m_nDialogs, 2); // the main window and the about box
+        EXPECT_FALSE(dlg.IsBusy());
+        EXPECT_TRUE(IsToolEnabled(dlg, ID_APP_ABOUT));
+        EXPECT_TRUE(::IsWindowEnabled(dlg.GetDlgItem(IDC_DEST_PATH)));
         CloseConfirmed(run);
     });
     EXPECT_EQ(run.Run(), IDCANCEL);

@@ -1,7 +1,7 @@
-// The run script's demo without a display: a person scans a sample source, looks at a directory's
-// report, picks a destination, runs directories only and then with files, loses a source file and
-// runs again (skips, a fatal stop and the error log), and exits; a picture of every step, and the
-// error log kept beside the pictures.
+// The run script's demo without a display: a person opens the version dialog, scans a sample
+// source, looks at a directory's report, picks a destination, runs directories only and then with
+// files, loses a source file and runs again (skips, a fatal stop and the error log), and exits; a
+// picture of every step, and the error log kept beside the pictures.
 #include "Controls.h"
 #include "Dialogs.h"
 #include "Options.h"
@@ -38,6 +38,12 @@ public:
         HWND hMain = m_app.WaitMainWindow(PELNIX_CAPTION);
         HWND hBar = RequireControl(hMain, IDC_TOOLBAR), hTree = RequireControl(hMain, IDC_DIRTREE);
         Shot(L"start");
+
+        PressToolButton(hBar, ID_APP_ABOUT);
+        HWND hAbout = WaitForDialog(m_app, L"ﾊﾞｰｼﾞｮﾝ情報(Pelnix)");
+        Shot(L"version");
+        ClickButton(hAbout, IDOK);
+        WaitUntil([&] { return IsToolButtonEnabled(hBar, ID_APP_EXIT); }, L"the version dialog to close");
 
         PressToolButton(hBar, ID_SELECT_SOURCE);
         ChooseFolder(m_app, L"複写元ﾃﾞｨﾚｸﾄﾘの選択", strSource, WAIT_DEFAULT_MS, [&] { Shot(L"source"); });

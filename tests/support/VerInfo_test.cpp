@@ -1,6 +1,7 @@
 #include "support/VerInfo.h"
 
 #include "support/CommandLineArgs.h"
+#include "res/Version.h"
 
 #include "TempDir.h"
 
@@ -17,7 +18,7 @@ TEST(VerInfo, ReadsTheProgramsOwnVersionResource)
     EXPECT_EQ(info.ProductVersion(), L"1, 0, 0, 1");
     EXPECT_EQ(info.FileVersion(), L"126, 12, 7, 1");
     EXPECT_EQ(info.LegalCopyright(), L"Copyright (C) 2026 Ostrel");
-    EXPECT_EQ(info.Comments(), L"ディレクトリツリーを別の場所に再作成します。");
+    EXPECT_EQ(info.Comments(), L"" PELNIX_COMMENTS);
     EXPECT_EQ(info.QueryValue(L"", L"OriginalFilename"), L"Pelnix.exe");
     // The block can be named explicitly.
     EXPECT_EQ(info.ProductName(L"041104b0"), L"Halvorn");
