@@ -9,9 +9,11 @@
 # the whole bench program, with Wine's start-up, the dialog and the building of the tree. The
 # Windows programs run under Wine; cp -a is the Linux side's own copy.
 #   bench/copy_bench.sh [WORK_DIR [ROUNDS]]   (default /tmp/pelnix-copy-bench; about 1.2 GB, kept)
-# Needs the 64-bit build: cmake --build build/x64
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+# The benchmarks are built only when asked for.
+(cd "$here/.." && . scripts/configure.sh && configure build/x64 cmake/toolchain-x86_64.cmake -DPELNIX_BENCH=ON &&
+  cmake --build build/x64 --target bench_copy_run -j 2 -- --no-print-directory >/dev/null)
 build=$(cd "$here/../build/x64" && pwd)
 work=${1:-/tmp/pelnix-copy-bench}
 rounds=${2:-3}

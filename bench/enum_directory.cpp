@@ -73,7 +73,7 @@ void TimeSort(const std::wstring &strDir, DWORD dwMode, const char *pszMode, boo
     }
     const double s = Median(rounds);
     std::printf("  SortFindList %s, pump %d: %7.1f ms = %8.0f entries/s\n", pszMode, bPump, s * 1e3,
-                listOriginal.size() / s);
+                static_cast<double>(listOriginal.size()) / s);
 }
 
 } // namespace

@@ -183,7 +183,8 @@ int wmain(int argc, wchar_t **argv)
     std::printf("%-40s %9s %9s %12s %9s %9s\n", "", "entries", "seconds", "entries/s", "x walk", "peak MB");
     auto line = [&walk](const char *pszName, const CPhaseResult &r) {
         std::printf("%-40s %9llu %9.3f %12.0f %9.2f %9.1f\n", pszName, static_cast<unsigned long long>(r.nEntries),
-                    r.dSeconds, r.nEntries / r.dSeconds, r.dSeconds / walk.dSeconds, r.nPeak / 1048576.0);
+                    r.dSeconds, static_cast<double>(r.nEntries) / r.dSeconds, r.dSeconds / walk.dSeconds,
+                    static_cast<double>(r.nPeak) / 1048576.0);
     };
     line("bare FindFirstFile/FindNextFile walk", walk);
     line("EnumDirectory walk (the scan's listing)", listing);

@@ -32,13 +32,13 @@ HWND FindThreadEdit(DWORD dwThreadId)
             ::EnumChildWindows(
                 hTop,
                 [](HWND hChild, LPARAM lpSearch) -> BOOL {
-                    auto *pSearch = reinterpret_cast<CSearch *>(lpSearch);
+                    auto *pFound = reinterpret_cast<CSearch *>(lpSearch);
                     if (WindowClass(hChild) != L"Edit")
                         return TRUE;
-                    int nRank = 1 + (::GetParent(hChild) == pSearch->hTop) + 2 * IsUnowned(pSearch->hTop);
-                    if (nRank > pSearch->nBestRank) {
-                        pSearch->hBest = hChild;
-                        pSearch->nBestRank = nRank;
+                    int nRank = 1 + (::GetParent(hChild) == pFound->hTop) + 2 * IsUnowned(pFound->hTop);
+                    if (nRank > pFound->nBestRank) {
+                        pFound->hBest = hChild;
+                        pFound->nBestRank = nRank;
                     }
                     return TRUE;
                 },
@@ -163,9 +163,9 @@ std::vector<HWND> TopLevelWindows(DWORD dwPid, const wchar_t *pszClass)
     ::EnumWindows(
         [](HWND hWnd, LPARAM lp) -> BOOL {
             auto *pSearch = reinterpret_cast<CSearch *>(lp);
-            DWORD dwPid = 0;
-            ::GetWindowThreadProcessId(hWnd, &dwPid);
-            if (dwPid == pSearch->dwPid && ::IsWindowVisible(hWnd) &&
+            DWORD dwOwner = 0;
+            ::GetWindowThreadProcessId(hWnd, &dwOwner);
+            if (dwOwner == pSearch->dwPid && ::IsWindowVisible(hWnd) &&
                 (!pSearch->pszClass || WindowClass(hWnd) == pSearch->pszClass))
                 pSearch->list.push_back(hWnd);
             return TRUE;

@@ -1,0 +1,4 @@
+// Includes from below and beside are allowed.
+#pragma once
+#include "tree/ReachesUp.h"
+#include "res/resource.h"
