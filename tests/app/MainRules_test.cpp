@@ -7,6 +7,8 @@
 #include "res/resource.h"
 #include "tree/ItemInfo.h"
 
+#include "ToolButtonTable.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -205,6 +207,20 @@ TEST(MainLayout, RowsFromTheBottomUp)
     out = ArrangeMainWindow(in);
     EXPECT_EQ(out.rcDestEdit.right, 64);
     EXPECT_FALSE(out.bMoveTree);
+}
+
+TEST(MainToolBar, ButtonsInTheirOrderWithTheirImages)
+{
+    for (bool bFlat : {true, false}) {
+        std::vector<CToolButtonDef> got = MainToolButtons(bFlat), want = ExpectedToolButtons(bFlat);
+        ASSERT_EQ(got.size(), want.size()) << "flat " << bFlat;
+        for (size_t i = 0; i < want.size(); ++i) {
+            EXPECT_EQ(got[i].nCommand, want[i].nCommand) << "flat " << bFlat << ", button " << i;
+            if (want[i].nCommand) {
+                EXPECT_EQ(got[i].nImage, want[i].nImage) << "flat " << bFlat << ", button " << i;
+            }
+        }
+    }
 }
 
 TEST(MainToolBar, TheOldLibraryGetsSeparatorsBeforeTheFirstAndTheVersionButton)

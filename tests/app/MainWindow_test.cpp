@@ -1,6 +1,7 @@
 // The main window as started: its controls and tool bar, tooltips, layout, command states and the
 // busy state, on the real dialog under the real tool bar and tree view.
 #include "MainDlgRun.h"
+#include "ToolButtonTable.h"
 
 #include "support/DllVersion.h"
 
@@ -72,7 +73,7 @@ TEST(MainWindow, StartsWithItsControlsTheToolBarAndTheFreshCommandStates)
         EXPECT_EQ(::ImageList_GetImageCount(hImages), 16);
 
         // The buttons as the control holds them.
-        std::vector<CToolButtonDef> expected = MainToolButtons(IsComCtl470OrLater());
+        std::vector<CToolButtonDef> expected = ExpectedToolButtons(IsComCtl470OrLater());
         ASSERT_EQ(::SendMessageW(hBar, TB_BUTTONCOUNT, 0, 0), static_cast<LRESULT>(expected.size()));
         for (size_t i = 0; i < expected.size(); ++i) {
             TBBUTTON tb = {};

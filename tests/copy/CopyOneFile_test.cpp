@@ -51,7 +51,9 @@ TEST(CopyOneFile, ASourceReachedUnderAnotherNameIsNeverDeleted)
     for (int nMode : {FOW_ALWAYS, FOW_ASK}) {
         DWORD dwError = 0;
         CScriptedSeams seams;
-        seams.m_listMessageAnswers.push_back(IDYES);
+        // Only the asking policy asks about the existing destination.
+        if (nMode == FOW_ASK)
+            seams.m_listMessageAnswers.push_back(IDYES);
         const int nResult = CopyOneFile(nullptr, nMode, strSrc, strShort, dwError);
         EXPECT_NE(nResult, CR_COPIED) << nMode;
         EXPECT_EQ(dwError != 0, nResult == CR_SYSERR);

@@ -20,6 +20,16 @@ CScriptedSeams::CScriptedSeams() : m_pPrevious(SetUiSeams(this)) {}
 CScriptedSeams::~CScriptedSeams()
 {
     SetUiSeams(m_pPrevious);
+    // An answer nobody asked for means the program did not ask what the test expected. After a
+    // failure the rest of a script is left over anyway.
+    if (::testing::Test::HasFailure())
+        return;
+    if (!m_listMessageAnswers.empty())
+        ADD_FAILURE() << m_listMessageAnswers.size() << " message box answer(s) left unused";
+    if (!m_listFolderAnswers.empty())
+        ADD_FAILURE() << m_listFolderAnswers.size() << " folder picker answer(s) left unused";
+    if (!m_listDialogActions.empty())
+        ADD_FAILURE() << m_listDialogActions.size() << " dialog action(s) left unused";
 }
 
 int CScriptedSeams::MessageBox(HWND, const std::wstring &strText, const std::wstring &strCaption, UINT nType)

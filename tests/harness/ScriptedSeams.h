@@ -1,5 +1,6 @@
 // Answers the program's questions during a test and records what was asked.
-// Install one for the duration of a test; unanswered questions fail the test instead of hanging it.
+// Install one for the duration of a test; unanswered questions fail the test instead of hanging it,
+// and so do answers and dialog actions still unused at the end.
 #pragma once
 #include "framework/Seams.h"
 
