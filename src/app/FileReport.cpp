@@ -1,6 +1,7 @@
 #include "app/FileReport.h"
 
 #include "support/GroupDigits.h"
+#include "tree/ItemInfo.h"
 
 #include <cwchar>
 #include <vector>
@@ -16,7 +17,19 @@ const wchar_t kNoReport[] = L"--- << %ls >> には複写対象ﾌｧｲﾙの情
 
 } // namespace
 
-std::wstring FormatFileReport(const CFileReportFigures &fig)
+namespace {
+
+// What the scan could not read of the item, below its figures.
+std::wstring ScanNote(DWORD dwScanFlags)
+{
+    if (dwScanFlags & ITEM_FLAG_UNREADABLE)
+        return L"\r\n※ このﾃﾞｨﾚｸﾄﾘは読み込めなかった為、ﾌｧｲﾙ情報が不完全です。";
+    if (dwScanFlags & ITEM_FLAG_NOT_FOLLOWED)
+        return L"\r\n※ このﾃﾞｨﾚｸﾄﾘはﾘﾝｸ(又は上位と同じﾃﾞｨﾚｸﾄﾘ)の為、中を検索していません。";
+    return std::wstring();
+}
+
+std::wstring FormatFigures(const CFileReportFigures &fig)
 {
     std::vector<wchar_t> buf(fig.strName.size() + fig.strSourcePath.size() + 512);
     if (fig.dwCount == 0 && fig.nTreeSize == 0) {
@@ -36,4 +49,11 @@ std::wstring FormatFileReport(const CFileReportFigures &fig)
                   static_cast<unsigned>(fig.dwCount), static_cast<unsigned>(fig.dwTreeCount), strSize.c_str(),
                   strTreeSize.c_str());
     return buf.data();
+}
+
+} // namespace
+
+std::wstring FormatFileReport(const CFileReportFigures &fig)
+{
+    return FormatFigures(fig) + ScanNote(fig.dwScanFlags);
 }

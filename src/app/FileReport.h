@@ -13,6 +13,7 @@ struct CFileReportFigures {
     uint64_t nSize = 0;                  // and their bytes
     DWORD dwTreeCount = 0;               // file entries of it and everything below it
     uint64_t nTreeSize = 0;              // and their bytes
+    DWORD dwScanFlags = 0;               // ITEM_FLAG_NOT_FOLLOWED, ITEM_FLAG_UNREADABLE of the item
 };
 
 // Lines end with CR LF. The counts are padded to the widths of the grouped sizes below them, so

@@ -17,6 +17,7 @@ void CMainDlg::RefreshReport()
             fig.strSourcePath = pRecord->m_strSourcePath;
             fig.dwCount = static_cast<DWORD>(pRecord->m_listFiles.size());
             fig.nSize = pRecord->m_dwSize;
+            fig.dwScanFlags = pRecord->m_dwKindFlags & (ITEM_FLAG_NOT_FOLLOWED | ITEM_FLAG_UNREADABLE);
         }
         fig.nTreeSize = m_tree.CountFiles(hSelected, fig.dwTreeCount, false);
     }

@@ -5,6 +5,7 @@
 #include "copy/CopyTexts.h"
 #include "copy/CopyTreeDisplay.h"
 #include "copy/CopyWorker.h"
+#include "copy/DestTwins.h"
 #include "copy/RunStatus.h"
 #include "framework/Seams.h"
 #include "support/Path.h"
@@ -218,6 +219,7 @@ void CDirTreeCtrl::CopyFiles(const std::wstring &strDestRoot, bool bOnlyUnproces
     auto bStatusShown = [this] { return m_pStatusWnd && m_pStatusWnd->m_hWnd; };
     CCopyTreeDisplay display(*this, !NoExpandOnCopy);
     CCopyWorker worker(*this, display, FileOverWriteMode);
+    const CDestTwins twins = FindDestTwins(*this);
     std::wstring strSrcDir, strDstDir;
     uintptr_t nDone = 0; // file entries of the current directory marked processed
     for (const auto &pRecord : list) {
@@ -251,6 +253,10 @@ void CDirTreeCtrl::CopyFiles(const std::wstring &strDestRoot, bool bOnlyUnproces
             ShowRunItem(*this, nullptr, record.strPath.c_str());
         const std::wstring strSrc = JoinPath(strSrcDir, record.strPath);
         const std::wstring strDst = JoinPath(strDstDir, record.strPath);
+        if (const auto it = twins.find(record.pItem); it != twins.end()) {
+            ReportDestTwin(*this, strSrc, it->second);
+            continue;
+        }
         DWORD dwError = 0;
         const int nResult = worker.Run(strSrc, strDst, dwError, [&] { return bStatusShown() && !m_bCancel; });
         if (HandleFileResult(*this, record, strSrc, strDst, nResult, dwError))

@@ -27,7 +27,7 @@ void CDirTreeCtrl::ExecuteCopy(const std::wstring &strDestRoot, bool bDirectoryO
 {
     m_bCancel = 0;
     m_dwResult = 0;
-    m_nDiskFull = m_nSkipped = m_nProcessed = 0;
+    m_nDiskFull = m_nSkipped = m_nProcessed = m_nNameTwins = 0;
     m_strFailedDir.clear();
     m_dwFailedDirError = 0;
     m_pErrorLog = std::make_unique<std::string>();
@@ -69,6 +69,7 @@ void CDirTreeCtrl::ExecuteCopy(const std::wstring &strDestRoot, bool bDirectoryO
     outcome.nDiskFull = m_nDiskFull;
     outcome.nSkipped = m_nSkipped;
     outcome.nProcessed = m_nProcessed;
+    outcome.nNameTwins = m_nNameTwins;
     outcome.bBreakOnDiskFull = BreakOnDiskFull != 0;
     outcome.bProtectAttrOfExist = ProtectAttrOfExist != 0;
     outcome.nOverWriteMode = FileOverWriteMode;

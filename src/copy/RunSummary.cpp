@@ -40,6 +40,9 @@ CRunSummary MakeRunSummary(const CRunOutcome &o)
             AppendLine(text, o.bBreakOnDiskFull ? std::wstring(L"容量不足の為、複写を断念しました。")
                                                 : L"容量不足で複写されなかったﾌｧｲﾙが " + std::to_wstring(o.nDiskFull) +
                                                       L" 件 あります。");
+        if (dwFlags & RF_NAME_TWIN)
+            AppendLine(text, L"複写先で名前が重なる為、複写されなかったﾌｧｲﾙが " + std::to_wstring(o.nNameTwins) +
+                                 L" 件 あります。");
         if (dwFlags & RF_COPY_ERROR)
             AppendLine(text, L"複写処理でｴﾗｰを起こしたﾌｧｲﾙがあります。");
         if (dwFlags & RF_SAME_PATH)
@@ -66,7 +69,7 @@ CRunSummary MakeRunSummary(const CRunOutcome &o)
         RF_CREATEDIR_FAILED | RF_SRC_NOT_FOUND | RF_SAME_PATH | RF_COPY_ERROR | RF_TIME_FAILED | RF_ATTR_FAILED;
     if (dwFlags & dwStop)
         summary.nIcon = MB_ICONSTOP;
-    else if (dwFlags & (RF_DISK_SHORT | RF_DISK_FULL))
+    else if (dwFlags & (RF_DISK_SHORT | RF_DISK_FULL | RF_NAME_TWIN))
         summary.nIcon = MB_ICONEXCLAMATION;
     else
         summary.nIcon = MB_ICONINFORMATION;

@@ -11,6 +11,7 @@ struct CRunOutcome {
     int nDiskFull = 0;
     int nSkipped = 0;
     int nProcessed = 0;
+    int nNameTwins = 0; // files not copied: an earlier entry takes their destination name
     bool bBreakOnDiskFull = false;
     bool bProtectAttrOfExist = false;
     int nOverWriteMode = 0;

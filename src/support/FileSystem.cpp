@@ -93,6 +93,20 @@ bool FindFileEntry(const std::wstring &strPath, WIN32_FIND_DATAW *pFindData)
     return true;
 }
 
+bool ReadDirIdentity(const std::wstring &strPath, CDirIdentity &identity)
+{
+    // A link is opened as what it leads to: that is the directory a descent would list.
+    const CFileHandle hDir(::CreateFileW(FileApiPath(strPath).c_str(), FILE_READ_ATTRIBUTES,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                         FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!hDir || !::GetFileInformationByHandle(hDir, &info))
+        return false;
+    identity.dwVolume = info.dwVolumeSerialNumber;
+    identity.nIndex = (static_cast<uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+    return identity.dwVolume != 0 || identity.nIndex != 0;
+}
+
 int CreateDirectoryPath(const std::wstring &strPathIn, bool bCreate)
 {
     std::wstring strPath = strPathIn;

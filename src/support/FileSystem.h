@@ -1,6 +1,7 @@
 // File-system helpers: well-known directories, one entry by path, making a directory path exist.
 #pragma once
 #include <windows.h>
+#include <cstdint>
 #include <string>
 
 enum {
@@ -16,6 +17,15 @@ std::wstring GetSpecialDirectory(int nCode);
 // true when the path names an existing entry that is not a directory; its find data then go to
 // *pFindData when given. A last component with wildcards names no entry.
 bool FindFileEntry(const std::wstring &strPath, WIN32_FIND_DATAW *pFindData = nullptr);
+
+// Which directory a path names, whichever path leads there.
+struct CDirIdentity {
+    DWORD dwVolume = 0;  // the volume's serial number
+    uint64_t nIndex = 0; // the file index on it
+    bool operator==(const CDirIdentity &o) const { return dwVolume == o.dwVolume && nIndex == o.nIndex; }
+};
+// False when the directory cannot be opened or tells no identity.
+bool ReadDirIdentity(const std::wstring &strPath, CDirIdentity &identity);
 
 // Results of CreateDirectoryPath.
 enum {

@@ -30,6 +30,7 @@ enum : DWORD {
     RF_SRC_NOT_FOUND = 0x40,
     RF_DISK_SHORT = 0x100,
     RF_DISK_FULL = 0x200,
+    RF_NAME_TWIN = 0x1000, // a file was not copied: an earlier entry of the run takes its destination name
     RF_CREATEDIR_FAILED = 0x80000000,
 };
 
@@ -118,6 +119,7 @@ public:
     int m_nDiskFull = 0;
     int m_nSkipped = 0;
     int m_nProcessed = 0;
+    int m_nNameTwins = 0;
     std::unique_ptr<std::string> m_pErrorLog; // the run's log lines; null between runs
     FILETIME m_ftNow = {};                    // start of the file copy phase (UTC)
     std::wstring m_strFailedDir;              // the directory whose creation failed, for the summary

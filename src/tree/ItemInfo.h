@@ -22,7 +22,9 @@ enum : DWORD {
 enum : DWORD {
     ITEM_FLAG_COPIED = 0x10000,
     ITEM_FLAG_ATTRSET = 0x20000,
-    ITEM_FLAGS_PROCESSED = 0x30000, // a file entry counts as processed when either bit is set
+    ITEM_FLAGS_PROCESSED = 0x30000,   // a file entry counts as processed when either bit is set
+    ITEM_FLAG_NOT_FOLLOWED = 0x40000, // the scan listed the directory but did not descend into it
+    ITEM_FLAG_UNREADABLE = 0x80000,   // the scan could not list the directory (fully)
 };
 
 // Which timestamp an entry receives at the destination (m_nTimeMode).

@@ -5,9 +5,13 @@
 
 #include "framework/Seams.h"
 #include "support/EnumDirectory.h"
+#include "support/NameTwins.h"
+#include "support/Path.h"
 #include "support/Pump.h"
 #include "support/SortList.h"
+#include "support/SystemError.h"
 #include "tree/ScanDisplay.h"
+#include "tree/ScanFindings.h"
 #include "tree/ScanRules.h"
 #include "tree/SiblingOrder.h"
 
@@ -15,12 +19,20 @@
 
 namespace {
 
+// What every level of one scan shares: the directories on the way down, and the findings told at
+// the end.
+struct CScanWalk {
+    std::vector<CDirIdentity> listAncestors;
+    CScanFindings findings;
+};
+
 // One directory of the scan: lists strPath below hParent and descends into each sub-directory.
 class CScanLevel {
 public:
     // pDir: hParent's record. bNewNode: hParent was just inserted by the scan and has no children.
-    CScanLevel(CDirTreeCtrl &tree, const std::wstring &strPath, HTREEITEM hParent, CItemInfo *pDir, bool bNewNode)
-        : m_tree(tree), m_strPath(strPath), m_hParent(hParent), m_pDir(pDir), m_bNewNode(bNewNode)
+    CScanLevel(CDirTreeCtrl &tree, CScanWalk &walk, const std::wstring &strPath, HTREEITEM hParent, CItemInfo *pDir,
+               bool bNewNode)
+        : m_tree(tree), m_walk(walk), m_strPath(strPath), m_hParent(hParent), m_pDir(pDir), m_bNewNode(bNewNode)
     {
     }
 
@@ -32,8 +44,12 @@ private:
     void TreeChanged();
     // False when the level must stop: the files of this source cannot join the node's list.
     bool AddFile(std::unique_ptr<CItemInfo> pFile, CKnownFiles &known);
+    void NoteNameTwins(const CFindDataList &listEntries);
+    // Descends into a directory just inserted, unless it is a link or already on the way down.
+    int Descend(const std::wstring &strSource, HTREEITEM hChild, CItemInfo *pChild);
 
     CDirTreeCtrl &m_tree;
+    CScanWalk &m_walk;
     const std::wstring &m_strPath;
     const HTREEITEM m_hParent;
     CItemInfo *const m_pDir;
@@ -63,8 +79,15 @@ int CScanLevel::Run(bool &bListed)
     ShowStatus(nullptr, m_strPath.c_str());
     const bool bFiles = !m_tree.NotCopyFile;
     CFindDataList listEntries;
-    const int nListed =
-        EnumDirectory(m_strPath, L"*.*", listEntries, ENUM_FINDDATA | (bFiles ? ENUM_DIRPASS : ENUM_DIRSONLY), true);
+    DWORD dwError = 0;
+    const int nListed = EnumDirectory(m_strPath, L"*.*", listEntries,
+                                      ENUM_FINDDATA | (bFiles ? ENUM_DIRPASS : ENUM_DIRSONLY), true, &dwError);
+    // What was listed before a failure stays; the directory is marked and named at the end.
+    if (dwError) {
+        m_walk.findings.listUnreadable.push_back({m_strPath, dwError});
+        if (m_pDir)
+            m_pDir->m_dwKindFlags |= ITEM_FLAG_UNREADABLE;
+    }
     bListed = nListed > 0;
     if (!bListed)
         return 0;
@@ -74,6 +97,8 @@ int CScanLevel::Run(bool &bListed)
         SortFindList(listEntries, dwSortMode, true);
         ShowStatus(kScanSearchingText, m_strPath.c_str());
     }
+
+    NoteNameTwins(listEntries);
 
     const CItemList listNone;
     CKnownFiles known(bFiles && m_pDir ? m_pDir->m_listFiles : listNone);
@@ -107,15 +132,45 @@ int CScanLevel::Run(bool &bListed)
         if (bOwnSiblings)
             order.Inserted(hChild, fd.cFileName, hPosition,
                            hPosition == TVI_SORT ? m_tree.GetPrevSiblingItem(hChild) : nullptr);
-        ShowStatus(nullptr, strSource.c_str());
-        // The nested level, as ScanDirectory(strSource, hChild, false) runs it.
-        bool bChildListed = false;
-        nCount += CScanLevel(m_tree, strSource, hChild, pChild, true).Run(bChildListed);
+        nCount += Descend(strSource, hChild, pChild);
     }
     // The node may now show a file list.
     m_tree.UpdateItemImage(m_hParent);
     TreeChanged();
     return nCount;
+}
+
+int CScanLevel::Descend(const std::wstring &strSource, HTREEITEM hChild, CItemInfo *pChild)
+{
+    CDirIdentity identity;
+    const bool bIdentity = ReadDirIdentity(strSource, identity);
+    if (IsNotFollowed(pChild->m_dwAttributes, bIdentity ? &identity : nullptr, m_walk.listAncestors)) {
+        pChild->m_dwKindFlags |= ITEM_FLAG_NOT_FOLLOWED;
+        m_walk.findings.listNotFollowed.push_back(strSource);
+        return 0;
+    }
+    ShowStatus(nullptr, strSource.c_str());
+    if (bIdentity)
+        m_walk.listAncestors.push_back(identity);
+    // The nested level, as ScanDirectory(strSource, hChild, false) runs it.
+    bool bChildListed = false;
+    const int nCount = CScanLevel(m_tree, m_walk, strSource, hChild, pChild, true).Run(bChildListed);
+    if (bIdentity)
+        m_walk.listAncestors.pop_back();
+    return nCount;
+}
+
+// The scan keeps every entry; the run copies only the first of each group.
+void CScanLevel::NoteNameTwins(const CFindDataList &listEntries)
+{
+    std::vector<std::wstring> listNames;
+    listNames.reserve(listEntries.size());
+    for (const WIN32_FIND_DATAW &fd : listEntries)
+        listNames.emplace_back(fd.cFileName);
+    const std::vector<size_t> listTwins = FindNameTwins(listNames);
+    for (size_t i = 0; i < listTwins.size(); ++i)
+        if (listTwins[i] != kNoTwin)
+            m_walk.findings.listNameTwins.push_back(JoinPath(m_strPath, listNames[i]));
 }
 
 bool CScanLevel::AddFile(std::unique_ptr<CItemInfo> pFile, CKnownFiles &known)
@@ -142,8 +197,12 @@ bool CScanLevel::AddFile(std::unique_ptr<CItemInfo> pFile, CKnownFiles &known)
 int CDirTreeCtrl::ScanDirectory(const std::wstring &strPath, HTREEITEM hParentItem, bool bAddLoad)
 {
     bool bListed = false;
+    CScanWalk walk;
+    CDirIdentity identity;
+    if (ReadDirIdentity(strPath, identity))
+        walk.listAncestors.push_back(identity);
     if (hParentItem && !bAddLoad)
-        return CScanLevel(*this, strPath, hParentItem, GetItemRecord(hParentItem), false).Run(bListed);
+        return CScanLevel(*this, walk, strPath, hParentItem, GetItemRecord(hParentItem), false).Run(bListed);
 
     m_bCancel = 0;
     m_bBusy = true;
@@ -163,11 +222,14 @@ int CDirTreeCtrl::ScanDirectory(const std::wstring &strPath, HTREEITEM hParentIt
 
     std::optional<CScanDisplay> display;
     display.emplace(*this);
-    const int nCount = CScanLevel(*this, strPath, hParentItem, GetItemRecord(hParentItem), false).Run(bListed);
+    const int nCount = CScanLevel(*this, walk, strPath, hParentItem, GetItemRecord(hParentItem), false).Run(bListed);
     display.reset();
+    const std::wstring strFindings =
+        FormatScanFindings(walk.findings, [](DWORD dwError) { return GetSystemErrorText(dwError, true); });
     if (!bListed) {
         CloseStatusWnd();
-        UiMessageBox(m_hWnd, NoSubDirMessage(NotCopyFile != 0), kScanErrorCaption,
+        // A source that could not be listed is not an empty one.
+        UiMessageBox(m_hWnd, strFindings.empty() ? NoSubDirMessage(NotCopyFile != 0) : strFindings, kScanErrorCaption,
                      MB_OK | MB_ICONERROR | MB_SYSTEMMODAL);
         m_bBusy = false;
         return 0;
@@ -180,5 +242,7 @@ int CDirTreeCtrl::ScanDirectory(const std::wstring &strPath, HTREEITEM hParentIt
         Expand(hRoot, TVE_EXPAND);
     UiMessageBeep(MB_ICONINFORMATION);
     CloseStatusWnd();
+    if (!strFindings.empty())
+        UiMessageBox(m_hWnd, strFindings, kScanWarningCaption, MB_OK | MB_ICONEXCLAMATION | MB_SYSTEMMODAL);
     return nCount;
 }

@@ -131,6 +131,25 @@ TEST(FileReport, Variants)
     EXPECT_NE(FormatFileReport(fig).find(fig.strSourcePath + L"\r\n"), std::wstring::npos);
 }
 
+// A directory the scan could not read, or did not descend into, says so below its figures.
+TEST(FileReport, ScanMarksAddTheirLine)
+{
+    CFileReportFigures fig;
+    fig.strName = L"loop";
+    const std::wstring strEmpty = L"--- << loop >> には複写対象ﾌｧｲﾙの情報はありません ---";
+    EXPECT_EQ(FormatFileReport(fig), strEmpty);
+    fig.dwScanFlags = ITEM_FLAG_NOT_FOLLOWED;
+    EXPECT_EQ(FormatFileReport(fig),
+              strEmpty + L"\r\n※ このﾃﾞｨﾚｸﾄﾘはﾘﾝｸ(又は上位と同じﾃﾞｨﾚｸﾄﾘ)の為、中を検索していません。");
+    fig.dwScanFlags = ITEM_FLAG_UNREADABLE;
+    fig.strSourcePath = L"Z:\\s\\u";
+    fig.dwCount = fig.dwTreeCount = 1;
+    fig.nSize = fig.nTreeSize = 7;
+    const std::wstring strText = FormatFileReport(fig);
+    EXPECT_EQ(strText.substr(strText.rfind(L"\r\n")), L"\r\n※ このﾃﾞｨﾚｸﾄﾘは読み込めなかった為、ﾌｧｲﾙ情報が不完全です。");
+    EXPECT_NE(strText.find(L"Z:\\s\\u\r\n"), std::wstring::npos);
+}
+
 TEST(CommandStates, FromTheTreeAndTheSelection)
 {
     struct {

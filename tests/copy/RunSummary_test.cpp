@@ -38,6 +38,9 @@ TEST(RunSummary, TextAndIconFollowTheOutcome)
     dirFailed.strFailedDir = L"Z:\\dst\\sub";
     dirFailed.strFailedDirError = L"既に存在するファイルを作成することはできません。";
 
+    CRunOutcome twins = Outcome(false, RF_NAME_TWIN | RF_DISK_SHORT, 1, 3, 5);
+    twins.nNameTwins = 2;
+
     const CSummaryCase cases[] = {
         {"all well", Outcome(false, 0), OK_TEXT, MB_ICONINFORMATION},
         {"cancelled", Outcome(true, 0, 0, 3, 5), L"処理は中断されました。", MB_ICONEXCLAMATION},
@@ -66,6 +69,11 @@ TEST(RunSummary, TextAndIconFollowTheOutcome)
          std::wstring(OK_TEXT) + L"\n\n※ 複写先に同名ﾌｧｲﾙが存在していた為、\n   複写せずに属性設定のみ行ったﾌｧｲﾙが\n"
                                  L"   << 2 件 >> あります。",
          MB_ICONINFORMATION},
+        {"names taken by an earlier file: counted on their own line", twins,
+         std::wstring(L"容量不足で複写されなかったﾌｧｲﾙが 1 件 あります。\n"
+                      L"複写先で名前が重なる為、複写されなかったﾌｧｲﾙが 2 件 あります。\n\n") +
+             NEWER_KEPT_3,
+         MB_ICONEXCLAMATION},
         {"fatal stop then kept files", Outcome(true, RF_SRC_NOT_FOUND, 0, 3, 5),
          std::wstring(L"複写処理中、不正な複写元ﾊﾟｽを検出しました。\n\n") + NEWER_KEPT_3, MB_ICONSTOP},
     };

@@ -60,9 +60,18 @@ std::string LinuxPath(const std::wstring &strPath)
 
 bool RunLinuxShell(const std::string &strCommand)
 {
-    // Wine starts a Linux program given by its own path; the command's text is ASCII here.
+    // Wine starts a Linux program given by its own path, but gives no handle to wait on: the
+    // command touches a marker last, and the marker is waited for.
+    static unsigned s_nSerial = 0;
+    wchar_t szTemp[MAX_PATH] = {};
+    ::GetTempPathW(MAX_PATH, szTemp);
+    const std::wstring strMarker = std::wstring(szTemp) + L"plx-sh-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
+                                   std::to_wstring(++s_nSerial);
+    const std::string strMarkerLinux = LinuxPath(strMarker);
+    if (strMarkerLinux.empty())
+        return false;
     std::wstring strLine = L"/bin/sh -c \"";
-    for (char c : strCommand)
+    for (char c : "(" + strCommand + "); echo $? > '" + strMarkerLinux + "'")
         strLine += static_cast<wchar_t>(static_cast<unsigned char>(c));
     strLine += L"\"";
     STARTUPINFOW si = {};
@@ -70,9 +79,16 @@ bool RunLinuxShell(const std::string &strCommand)
     PROCESS_INFORMATION pi = {};
     if (!::CreateProcessW(nullptr, &strLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
         return false;
-    const CThreadHandle hProcess(pi.hProcess), hThread(pi.hThread); // the process handle closes like a thread's
-    if (::WaitForSingleObject(pi.hProcess, 30000) != WAIT_OBJECT_0)
-        return false;
-    DWORD dwExit = 1;
-    return ::GetExitCodeProcess(pi.hProcess, &dwExit) && dwExit == 0;
+    if (pi.hProcess)
+        ::CloseHandle(pi.hProcess);
+    if (pi.hThread)
+        ::CloseHandle(pi.hThread);
+    std::string strExit;
+    for (const ULONGLONG ullEnd = ::GetTickCount64() + 30000; ::GetTickCount64() < ullEnd; ::Sleep(10)) {
+        // The shell writes the code and closes the file; a read between the two may see nothing.
+        if (ReadWholeFile(strMarker, strExit) && !strExit.empty() && strExit.back() == '\n')
+            break;
+    }
+    ::DeleteFileW(strMarker.c_str());
+    return strExit == "0\n";
 }

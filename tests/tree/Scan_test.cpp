@@ -1,6 +1,7 @@
 // Fresh scans of real directories into the directory tree in the main window's dialog: what the
 // tree and the records hold afterwards, the filters, the file order, the messages and the question.
 #include "support/EnumDirectory.h"
+#include "support/SystemError.h"
 
 #include "ScanHost.h"
 
@@ -257,8 +258,10 @@ TEST_F(ScanFresh, NothingListedShowsTheErrorKeepsTheRootAndCountsNothing)
     } cases[] = {
         {1, m_src / L"files", L"指定されたﾃﾞｨﾚｸﾄﾘ配下にはｻﾌﾞﾃﾞｨﾚｸﾄﾘが存在しません。"},
         {0, m_src / L"empty", L"指定されたﾃﾞｨﾚｸﾄﾘ配下にはｻﾌﾞﾃﾞｨﾚｸﾄﾘ/ﾌｧｲﾙが存在しません。"},
-        // a directory that cannot be listed counts as empty
-        {0, m_src / L"none", L"指定されたﾃﾞｨﾚｸﾄﾘ配下にはｻﾌﾞﾃﾞｨﾚｸﾄﾘ/ﾌｧｲﾙが存在しません。"},
+        // a directory that cannot be listed is not an empty one: it is named, with the system's reason
+        {0, m_src / L"none",
+         L"読み込めなかった為、ﾌｧｲﾙが複写対象に追加されなかったﾃﾞｨﾚｸﾄﾘが 1 件 あります。\n    " + (m_src / L"none") +
+             L"\n        (" + GetSystemErrorText(ERROR_PATH_NOT_FOUND, true) + L")"},
     };
     for (const auto &c : cases) {
         Tree().NotCopyFile = c.nNotCopyFile;
