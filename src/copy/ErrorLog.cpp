@@ -48,7 +48,8 @@ std::wstring CDirTreeCtrl::GetErrorLogFileName() const
 {
     // While the chosen directory is away (a removable or network drive), the log goes to the
     // temporary directory; the setting itself stays. A file in its place is an error to report.
-    const bool bAway = !ErrorLogFilePath.empty() && CreateDirectoryPath(ErrorLogFilePath, false) == CDP_MISSING;
+    const bool bAway =
+        !ErrorLogFilePath.empty() && ::GetFileAttributesW(ErrorLogFilePath.c_str()) == INVALID_FILE_ATTRIBUTES;
     return JoinPath(bAway ? DefaultErrorLogDirectory() : ErrorLogFilePath, ErrorLogFileName(::GetCurrentProcessId()));
 }
 

@@ -334,6 +334,8 @@ TEST_F(ErrorLog, ADirectoryAwayForNowSendsThisLogToTheTemporaryDirectoryAndStays
     EXPECT_EQ(Tree().ErrorLogFilePath, strAway);
     EXPECT_EQ(Tree().GetErrorLogFileName(), strFallback);
     ::DeleteFileW(strFallback.c_str());
+    Tree().ErrorLogFilePath = L"W:\\"; // the root of a removable drive that is away
+    EXPECT_EQ(Tree().GetErrorLogFileName(), strFallback);
 
     // Back again (here: a directory that can be made once more): the log goes there.
     const std::wstring strBack = m_dir / L"back\\logs";
