@@ -2,6 +2,7 @@
 
 #include "app/MainTexts.h"
 #include "app/ToolCommands.h"
+#include "app/WindowPlacement.h"
 #include "framework/Seams.h"
 #include "res/resource.h"
 #include "support/FileSystem.h"
@@ -55,8 +56,8 @@ BOOL CMainDlg::OnInitDialog()
                           ::LoadCursorW(hInst, MAKEINTRESOURCEW(IDC_DRAG_COPY)));
     m_tree.EnsureRootItem();
 
-    const RECT &rc = m_settings.m_rcWindow;
-    if (!::IsRectEmpty(&rc))
+    RECT rc;
+    if (PlaceSavedWindowRect(m_settings.m_rcWindow, rc))
         ::MoveWindow(m_hWnd, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, TRUE);
 
     ArrangeControls();

@@ -8,7 +8,7 @@ void CMainDlg::RefreshReport()
 {
     HWND hReport = GetDlgItem(IDC_FILEINFO);
     // The pane is hidden while files are not part of the job, and keeps its text then.
-    if (m_bBusy || m_tree.NotCopyFile == 1 || !hReport)
+    if (m_bBusy || m_tree.NotCopyFile != 0 || !hReport)
         return;
     CFileReportFigures fig;
     if (HTREEITEM hSelected = m_tree.GetSelectedItem()) {

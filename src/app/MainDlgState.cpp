@@ -90,7 +90,7 @@ void CMainDlg::ArrangeControls()
     in.rcDestButton = ChildRect(m_hWnd, hButton);
     in.nLineHeight = TextLineHeight(m_hWnd);
     in.nHScrollHeight = ::GetSystemMetrics(SM_CYHSCROLL);
-    in.bShowReport = m_tree.NotCopyFile != 1;
+    in.bShowReport = m_tree.NotCopyFile == 0;
 
     const CMainLayout out = ArrangeMainWindow(in);
     MoveChild(m_wndToolBar.m_hWnd, out.rcToolBar);

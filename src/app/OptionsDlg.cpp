@@ -120,9 +120,25 @@ void COptionsDlg::BrowseLogDirectory()
     UpdateData(false);
 }
 
+bool COptionsDlg::TakeErrorLogDirectoryText()
+{
+    // The loader's rule: a text it would refuse at the next start is refused now, before any
+    // question about creating it.
+    const std::wstring strDir = ErrorLogDirectorySetting(m_strErrorLogFilePath);
+    if (strDir.empty()) {
+        UiMessageBox(m_hWnd, LogDirNotCreatedMessage(m_strErrorLogFilePath), L"Error", MB_OK | MB_ICONSTOP);
+        return false;
+    }
+    if (strDir != m_strErrorLogFilePath) {
+        m_strErrorLogFilePath = strDir;
+        SetDlgItemText(IDC_OPT_ERROR_LOG_DIR, strDir);
+    }
+    return true;
+}
+
 void COptionsDlg::OnOK()
 {
-    if (!UpdateData(true))
+    if (!UpdateData(true) || !TakeErrorLogDirectoryText())
         return;
     // Checked whether or not logging is on, so that turning it on later finds a directory.
     if (CreateDirectoryPath(m_strErrorLogFilePath, false) == CDP_EXISTS) {

@@ -40,6 +40,10 @@ protected:
     void BrowseLogDirectory();
 
 private:
+    // Trims the log directory's text and accepts only an absolute path; false (after the error
+    // message) keeps the dialog open.
+    bool TakeErrorLogDirectoryText();
+
     HICON m_hIcon; // shared resource icon: not destroyed
 };
 

@@ -1,5 +1,6 @@
 #include "app/Settings.h"
 
+#include "app/SettingsFileUpdate.h"
 #include "app/SettingsProfile.h"
 #include "support/CommandLineArgs.h"
 #include "support/TokenList.h"
@@ -42,20 +43,6 @@ bool MakeDirectoryExist(const std::wstring &strPath)
     return dwAttr != INVALID_FILE_ATTRIBUTES && (dwAttr & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-// A new settings file is started as UTF-16 with its byte-order mark, so that the profile
-// functions keep directory names the system code page cannot spell.
-void StartUnicodeFile(const std::wstring &strIniPath)
-{
-    HANDLE hFile =
-        ::CreateFileW(strIniPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE)
-        return; // exists already, or cannot be written: the profile functions decide
-    static const unsigned char bom[] = {0xFF, 0xFE};
-    DWORD dwWritten = 0;
-    ::WriteFile(hFile, bom, sizeof(bom), &dwWritten, nullptr);
-    ::CloseHandle(hFile);
-}
-
 // The restored rectangle in screen coordinates: the placement reports it in work-area coordinates.
 bool GetRestoredRect(HWND hWnd, RECT &rc)
 {
@@ -80,8 +67,14 @@ std::wstring GetSettingsFilePath()
     return JoinPathParts(CommandLineArgs().GetProgramDirectory(), L"Pelnix.ini");
 }
 
+int NormaliseFlag(int nValue)
+{
+    return nValue != 0 ? 1 : 0;
+}
+
 int NormaliseFileSortOrder(int nOrder)
 {
+    nOrder &= FSO_DIRECTION_MASK | FSO_BY_NAME | FSO_BY_EXT;
     if ((nOrder & FSO_ASCENDING) && (nOrder & FSO_DESCENDING))
         nOrder &= ~FSO_DESCENDING;
     if ((nOrder & FSO_BY_NAME) && (nOrder & FSO_BY_EXT))
@@ -130,11 +123,28 @@ std::wstring ErrorLogPathToStore(const std::wstring &strPath, const std::wstring
     return bTemp ? std::wstring() : strA;
 }
 
+std::wstring ErrorLogDirectorySetting(const std::wstring &strText)
+{
+    const size_t nFirst = strText.find_first_not_of(L" \t");
+    if (nFirst == std::wstring::npos)
+        return std::wstring();
+    std::wstring strPath = strText.substr(nFirst, strText.find_last_not_of(L" \t") - nFirst + 1);
+    // A drive letter with its backslash, or a UNC path: anything else depends on the current
+    // directory or drive of the moment.
+    const bool bDrive = strPath.size() >= 3 && strPath[1] == L':' && strPath[2] == L'\\' &&
+                        ((strPath[0] >= L'A' && strPath[0] <= L'Z') || (strPath[0] >= L'a' && strPath[0] <= L'z'));
+    const bool bUnc = strPath.size() > 2 && strPath[0] == L'\\' && strPath[1] == L'\\' && strPath[2] != L'\\';
+    return bDrive || bUnc ? strPath : std::wstring();
+}
+
 std::wstring ResolveErrorLogDirectory(const std::wstring &strStored)
 {
-    std::wstring strPath = strStored;
-    if (strPath.empty() || !MakeDirectoryExist(strPath))
-        strPath = DefaultErrorLogDirectory();
+    const std::wstring strPath = ErrorLogDirectorySetting(strStored);
+    if (strPath.empty())
+        return DefaultErrorLogDirectory();
+    // A directory that cannot be made now (a removable or network drive away) stays the setting:
+    // only a log written while it is missing goes to the temporary directory.
+    MakeDirectoryExist(strPath);
     return RemoveTrailingBackslash(strPath);
 }
 
@@ -144,49 +154,57 @@ void LoadSettings(const std::wstring &strIniPath, OptionSet &options, CMainWindo
     main.m_strInstallVersion = ReadIniString(SEC_INSTALL, L"Version", L"", strIniPath);
     main.m_rcWindow = ParseWindowPos(ReadIniString(SEC_COMMON, L"WindowPos", L"0,0,0,0", strIniPath));
 
-    options.NoExpandOnSearch = ReadIniInt(SEC_COMMON, L"NoExpandOnSearch", 0, strIniPath);
-    options.SkipSystemDir = ReadIniInt(SEC_COMMON, L"SkipSystemDir", 1, strIniPath);
-    options.SkipHiddenDir = ReadIniInt(SEC_COMMON, L"SkipHiddenDir", 0, strIniPath);
-    options.ProtectAttrOfExist = ReadIniInt(SEC_COMMON, L"ProtectAttrOfExist", 1, strIniPath);
-    options.NoExpandOnCopy = ReadIniInt(SEC_COPYFILE, L"NoExpandOnCopy", 0, strIniPath);
-    options.NotCopyFile = ReadIniInt(SEC_COPYFILE, L"NotCopyFile", 1, strIniPath);
-    options.FileSortOrder = NormaliseFileSortOrder(ReadIniInt(SEC_COPYFILE, L"FileSortOrder", FSO_BY_EXT, strIniPath));
-    options.FileOverWriteMode =
-        NormaliseFileOverWriteMode(ReadIniInt(SEC_COPYFILE, L"FileOverWriteMode", FOW_IF_NEWER, strIniPath));
-    options.BreakOnDiskFull = ReadIniInt(SEC_COPYFILE, L"BreakOnDiskFull", 0, strIniPath);
-    options.UseErrorLog = ReadIniInt(SEC_ERRORLOG, L"UseErrorLog", 0, strIniPath);
+    // The defaults of a new option set, but for SkipSystemDir: a first start (no settings file)
+    // skips system directories, a freshly made option set does not.
+    const OptionSet defaults;
+    auto readFlag = [&](const wchar_t *pszSection, const wchar_t *pszKey, int nDefault) {
+        return NormaliseFlag(ReadIniInt(pszSection, pszKey, nDefault, strIniPath));
+    };
+    options.NoExpandOnSearch = readFlag(SEC_COMMON, L"NoExpandOnSearch", defaults.NoExpandOnSearch);
+    options.SkipSystemDir = readFlag(SEC_COMMON, L"SkipSystemDir", 1);
+    options.SkipHiddenDir = readFlag(SEC_COMMON, L"SkipHiddenDir", defaults.SkipHiddenDir);
+    options.ProtectAttrOfExist = readFlag(SEC_COMMON, L"ProtectAttrOfExist", defaults.ProtectAttrOfExist);
+    options.NoExpandOnCopy = readFlag(SEC_COPYFILE, L"NoExpandOnCopy", defaults.NoExpandOnCopy);
+    options.NotCopyFile = readFlag(SEC_COPYFILE, L"NotCopyFile", defaults.NotCopyFile);
+    options.FileSortOrder =
+        NormaliseFileSortOrder(ReadIniInt(SEC_COPYFILE, L"FileSortOrder", defaults.FileSortOrder, strIniPath));
+    options.FileOverWriteMode = NormaliseFileOverWriteMode(
+        ReadIniInt(SEC_COPYFILE, L"FileOverWriteMode", defaults.FileOverWriteMode, strIniPath));
+    options.BreakOnDiskFull = readFlag(SEC_COPYFILE, L"BreakOnDiskFull", defaults.BreakOnDiskFull);
+    options.UseErrorLog = readFlag(SEC_ERRORLOG, L"UseErrorLog", defaults.UseErrorLog);
     options.ErrorLogFilePath =
         ResolveErrorLogDirectory(ReadIniString(SEC_ERRORLOG, L"ErrorLogFilePath", L"", strIniPath));
 }
 
 void SaveSettings(const std::wstring &strIniPath, HWND hWnd, OptionSet &options, CMainWindowSettings &main)
 {
-    StartUnicodeFile(strIniPath);
-    for (const wchar_t *pszSection : {SEC_INSTALL, SEC_COMMON, SEC_COPYFILE, SEC_ERRORLOG})
-        DeleteIniSection(pszSection, strIniPath);
-
     main.m_strInstallPath = CommandLineArgs().GetProgramDirectory();
     main.m_strInstallVersion = CVerInfo().ProductVersion();
-    WriteIniString(SEC_INSTALL, L"Path", main.m_strInstallPath, strIniPath);
-    WriteIniString(SEC_INSTALL, L"Version", main.m_strInstallVersion, strIniPath);
-
     RECT rc;
     if (hWnd && GetRestoredRect(hWnd, rc))
         main.m_rcWindow = rc;
-    WriteIniString(SEC_COMMON, L"WindowPos", FormatWindowPos(main.m_rcWindow), strIniPath);
-
-    WriteIniInt(SEC_COMMON, L"NoExpandOnSearch", options.NoExpandOnSearch, strIniPath);
-    WriteIniInt(SEC_COMMON, L"SkipSystemDir", options.SkipSystemDir, strIniPath);
-    WriteIniInt(SEC_COMMON, L"SkipHiddenDir", options.SkipHiddenDir, strIniPath);
-    WriteIniInt(SEC_COMMON, L"ProtectAttrOfExist", options.ProtectAttrOfExist, strIniPath);
-    WriteIniInt(SEC_COPYFILE, L"NoExpandOnCopy", options.NoExpandOnCopy, strIniPath);
-    WriteIniInt(SEC_COPYFILE, L"NotCopyFile", options.NotCopyFile, strIniPath);
-    WriteIniInt(SEC_COPYFILE, L"FileSortOrder", options.FileSortOrder, strIniPath);
-    WriteIniInt(SEC_COPYFILE, L"FileOverWriteMode", options.FileOverWriteMode, strIniPath);
-    WriteIniInt(SEC_COPYFILE, L"BreakOnDiskFull", options.BreakOnDiskFull, strIniPath);
-    WriteIniInt(SEC_ERRORLOG, L"UseErrorLog", options.UseErrorLog, strIniPath);
-
     options.ErrorLogFilePath = RemoveTrailingBackslash(options.ErrorLogFilePath);
+
+    // Every key is written over a copy of the file, which then replaces it: sections and keys of
+    // others stay, and another instance saving at the same time waits its turn.
+    CSettingsFileUpdate update(strIniPath);
+    if (!update.IsReady())
+        return;
+    const std::wstring &strWork = update.GetWorkPath();
+    WriteIniString(SEC_INSTALL, L"Path", main.m_strInstallPath, strWork);
+    WriteIniString(SEC_INSTALL, L"Version", main.m_strInstallVersion, strWork);
+    WriteIniString(SEC_COMMON, L"WindowPos", FormatWindowPos(main.m_rcWindow), strWork);
+    WriteIniInt(SEC_COMMON, L"NoExpandOnSearch", options.NoExpandOnSearch, strWork);
+    WriteIniInt(SEC_COMMON, L"SkipSystemDir", options.SkipSystemDir, strWork);
+    WriteIniInt(SEC_COMMON, L"SkipHiddenDir", options.SkipHiddenDir, strWork);
+    WriteIniInt(SEC_COMMON, L"ProtectAttrOfExist", options.ProtectAttrOfExist, strWork);
+    WriteIniInt(SEC_COPYFILE, L"NoExpandOnCopy", options.NoExpandOnCopy, strWork);
+    WriteIniInt(SEC_COPYFILE, L"NotCopyFile", options.NotCopyFile, strWork);
+    WriteIniInt(SEC_COPYFILE, L"FileSortOrder", options.FileSortOrder, strWork);
+    WriteIniInt(SEC_COPYFILE, L"FileOverWriteMode", options.FileOverWriteMode, strWork);
+    WriteIniInt(SEC_COPYFILE, L"BreakOnDiskFull", options.BreakOnDiskFull, strWork);
+    WriteIniInt(SEC_ERRORLOG, L"UseErrorLog", options.UseErrorLog, strWork);
     WriteIniString(SEC_ERRORLOG, L"ErrorLogFilePath",
-                   ErrorLogPathToStore(options.ErrorLogFilePath, DefaultErrorLogDirectory()), strIniPath);
+                   ErrorLogPathToStore(options.ErrorLogFilePath, DefaultErrorLogDirectory()), strWork);
+    update.Commit();
 }

@@ -20,14 +20,16 @@ std::wstring GetSettingsFilePath();
 // Overwrites every option and the window settings; missing keys give their defaults, the
 // options come out normalised.
 void LoadSettings(const std::wstring &strIniPath, OptionSet &options, CMainWindowSettings &main);
-// Rewrites the program's four sections (keys it does not know are dropped there; other sections
-// stay). Install/Path and Install/Version are taken from the running program; with hWnd the
+// Writes the program's keys in one step (see CSettingsFileUpdate); every other key and section
+// stays. Install/Path and Install/Version are taken from the running program; with hWnd the
 // window's restored rectangle is taken too, without it main.m_rcWindow is written as it is.
 // ErrorLogFilePath loses a trailing backslash in the option too.
 void SaveSettings(const std::wstring &strIniPath, HWND hWnd, OptionSet &options, CMainWindowSettings &main);
 
 // The rules, as values.
-// Ascending wins over descending, the name over the extension.
+// A flag key holds 0 or 1: any other number is 1.
+int NormaliseFlag(int nValue);
+// Only the direction and key bits are kept; ascending wins over descending, the name over the extension.
 int NormaliseFileSortOrder(int nOrder);
 // Anything outside 0..3 becomes 1 (only when the source is newer).
 int NormaliseFileOverWriteMode(int nMode);
@@ -38,6 +40,10 @@ RECT ParseWindowPos(const std::wstring &strText);
 std::wstring FormatWindowPos(const RECT &rc);
 // The text stored for the log directory: empty when it is the temporary directory.
 std::wstring ErrorLogPathToStore(const std::wstring &strPath, const std::wstring &strTempDir);
-// The log directory to use for a stored value: the temporary directory for an empty value, a
-// relative path, or one that cannot be made to exist (missing levels are created).
+// A log directory as the settings accept it: blanks around it trimmed, and an absolute path (a
+// drive letter with its backslash, or a UNC path); empty for anything else.
+std::wstring ErrorLogDirectorySetting(const std::wstring &strText);
+// The log directory for a stored value: the temporary directory for an empty or relative value;
+// otherwise the value, its missing levels created where they can be. A directory that cannot be
+// made now (a drive away) is kept: the log falls back when it is written.
 std::wstring ResolveErrorLogDirectory(const std::wstring &strStored);

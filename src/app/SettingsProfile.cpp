@@ -26,6 +26,12 @@ std::wstring EscapeControlChars(const std::wstring &strText, int nSelector, bool
     return strOut;
 }
 
+unsigned NextIniReadBufferSize(unsigned nSize)
+{
+    constexpr unsigned MAX_SIZE = 0x40000000u; // characters; a buffer of 2 GiB
+    return nSize >= MAX_SIZE ? 0 : nSize * 2;
+}
+
 int ReadIniInt(const std::wstring &strSection, const std::wstring &strKey, int nDefault, const std::wstring &strIniPath)
 {
     return static_cast<int>(::GetPrivateProfileIntW(strSection.c_str(), strKey.c_str(), nDefault, strIniPath.c_str()));
@@ -48,7 +54,10 @@ std::wstring ReadIniString(const std::wstring &strSection, const std::wstring &s
                                        static_cast<DWORD>(buf.size()), strIniPath.c_str());
         if (n != buf.size() - 1)
             break;
-        buf.resize(buf.size() + INI_READ_CHUNK);
+        const unsigned nNext = NextIniReadBufferSize(static_cast<unsigned>(buf.size()));
+        if (nNext == 0)
+            break;
+        buf.resize(nNext);
     }
     std::wstring strValue(buf.data(), n);
     return EscapeControlChars(EscapeControlChars(strValue, ESCAPE_TAB, false), ESCAPE_CRLF, false);

@@ -22,5 +22,8 @@ enum { ESCAPE_TAB = 0, ESCAPE_CRLF = 1 };
 // the raw sequence; left to right, replaced text is never looked at again.
 std::wstring EscapeControlChars(const std::wstring &strText, int nSelector, bool bEncode);
 
-// The first read buffer of ReadIniString, in characters; it grows by as much until a value fits.
+// The first read buffer of ReadIniString, in characters.
 constexpr unsigned INI_READ_CHUNK = 1024;
+// The next read buffer after one that was too small: twice as large, so that a line of megabytes
+// takes a few reads rather than thousands; 0 when the profile functions cannot take a larger one.
+unsigned NextIniReadBufferSize(unsigned nSize);

@@ -2,6 +2,7 @@
 // file per process when the run ends, with another directory offered when that fails.
 #include "copy/ErrorLogText.h"
 #include "framework/Handles.h"
+#include "support/FileSystem.h"
 #include "support/FolderDialog.h"
 #include "support/Path.h"
 #include "tree/DirTreeCtrl.h"
@@ -45,7 +46,11 @@ void CDirTreeCtrl::AddErrorLog(DWORD dwError, const std::wstring &strLabel, cons
 
 std::wstring CDirTreeCtrl::GetErrorLogFileName() const
 {
-    return JoinPath(ErrorLogFilePath, ErrorLogFileName(::GetCurrentProcessId()));
+    // While the chosen directory is away (a removable or network drive), the log goes to the
+    // temporary directory; the setting itself stays. A file in its place is an error to report.
+    const bool bAway =
+        !ErrorLogFilePath.empty() && ::GetFileAttributesW(ErrorLogFilePath.c_str()) == INVALID_FILE_ATTRIBUTES;
+    return JoinPath(bAway ? DefaultErrorLogDirectory() : ErrorLogFilePath, ErrorLogFileName(::GetCurrentProcessId()));
 }
 
 void CDirTreeCtrl::SaveErrorLog()
@@ -55,6 +60,7 @@ void CDirTreeCtrl::SaveErrorLog()
         return;
 
     const uint64_t nNeeded = ErrorLogSpaceNeeded(pLog->size());
+    CreateDirectoryPath(ErrorLogFilePath, true); // levels removed since the start are made again
     std::wstring strLogPath;
     bool bWritten = false;
     for (;;) {

@@ -57,7 +57,14 @@ void CDirTreeCtrl::OnItemCopied(HTREEITEM hNewItem, CItemInfo *pRecord, bool bTo
     UpdateItemImage(hParent);
 }
 
-void CDirTreeCtrl::OnDropRefused(HTREEITEM)
+void CDirTreeCtrl::OnDropRefused(HTREEITEM hDragItem)
 {
+    // A move undone half-way has had its records pointed at copies that are gone again.
+    for (HTREEITEM h = hDragItem; h; h = NextInSubtree(h, hDragItem)) {
+        if (CItemInfo *pRecord = GetItemRecord(h))
+            pRecord->m_hTreeItem = h;
+    }
+    if (m_hDropTarget)
+        UpdateItemImage(m_hDropTarget);
     UiMessageBeep(0);
 }

@@ -111,10 +111,23 @@ HTREEITEM CDragTreeCtrl::CopySubtree(HTREEITEM hSource, HTREEITEM hNewParent, bo
     // Into its own subtree the copy would never end.
     if (!hSource || (hNewParent && IsInSubtree(hNewParent, hSource)))
         return nullptr;
-    return CopyNode(hSource, hNewParent, bMove, bTop);
+    CCopyProgress progress;
+    HTREEITEM hLast = CopyNode(hSource, hNewParent, bMove, bTop, progress);
+    if (!bMove || !hLast)
+        return hLast;
+    if (!progress.bComplete) {
+        // A moved record must never be shown by two nodes: the partial copy goes, the source stays.
+        CTreeCtrl::DeleteItem(progress.hTop);
+        return nullptr;
+    }
+    // Every node is in place: only now do the source's children go.
+    while (HTREEITEM hChild = GetChildItem(hSource))
+        CTreeCtrl::DeleteItem(hChild);
+    return hLast;
 }
 
-HTREEITEM CDragTreeCtrl::CopyNode(HTREEITEM hSource, HTREEITEM hNewParent, bool bMove, bool bTop)
+HTREEITEM CDragTreeCtrl::CopyNode(HTREEITEM hSource, HTREEITEM hNewParent, bool bMove, bool bTop,
+                                  CCopyProgress &progress)
 {
     // The whole label, however long the name.
     std::wstring strLabel = GetItemText(hSource);
@@ -141,19 +154,20 @@ HTREEITEM CDragTreeCtrl::CopyNode(HTREEITEM hSource, HTREEITEM hNewParent, bool 
     if (!hNew) {
         if (pDuplicate)
             OnDeleteItemData(DetachItemData(pDuplicate));
+        progress.bComplete = false;
         return nullptr;
     }
+    if (!progress.hTop)
+        progress.hTop = hNew;
     OnItemCopied(hNew, pRecord, bTop);
 
     HTREEITEM hLast = hNew;
-    HTREEITEM hChild = GetChildItem(hSource);
-    while (hChild) {
-        HTREEITEM hNext = GetNextSiblingItem(hChild);
-        if (HTREEITEM h = CopyNode(hChild, hNew, bMove, false))
+    for (HTREEITEM hChild = GetChildItem(hSource); hChild; hChild = GetNextSiblingItem(hChild)) {
+        if (HTREEITEM h = CopyNode(hChild, hNew, bMove, false, progress))
             hLast = h;
-        if (bMove)
-            CTreeCtrl::DeleteItem(hChild);
-        hChild = hNext;
+        // A move stops at the first node that could not be placed; a copy goes on without it.
+        if (bMove && !progress.bComplete)
+            break;
     }
     return hLast;
 }

@@ -37,8 +37,11 @@ public:
     bool IsInSubtree(HTREEITEM hItem, HTREEITEM hTop) const;
     // Copies (or moves) hSource with its subtree as the last child of hNewParent; returns the node
     // inserted last (the last of the copied subtree in depth-first order), null when nothing was.
+    // A move takes the source's children away only once the whole subtree is in place; when a node
+    // cannot be inserted the partial copy is removed, the source stays whole and the result is null.
     HTREEITEM CopySubtree(HTREEITEM hSource, HTREEITEM hNewParent, bool bMove, bool bTop);
-    // The button release of a drag: drops or refuses, and ends the drag.
+    // The button release of a drag: does what the last cursor showed (move, copy or refuse), and
+    // ends the drag. A move that cannot be completed is refused and keeps its source.
     void EndDrag(UINT nKeyFlags, POINT pt);
     void SetDragCursor(int nType);
     // Cursors of the drag types 1 to 3 (shared resources, not destroyed); null leaves the cursor.
@@ -108,7 +111,13 @@ protected:
     CImageList m_imageList;
 
 private:
-    HTREEITEM CopyNode(HTREEITEM hSource, HTREEITEM hNewParent, bool bMove, bool bTop);
+    struct CCopyProgress {
+        HTREEITEM hTop = nullptr; // the first node inserted
+        bool bComplete = true;    // false once a node could not be inserted
+    };
+    HTREEITEM CopyNode(HTREEITEM hSource, HTREEITEM hNewParent, bool bMove, bool bTop, CCopyProgress &progress);
+    // Target and cursor for the pointer at m_ptDrag with the keys given.
+    void UpdateDropTarget(UINT nKeyFlags);
     // The node's image and label as a one-image list for the drag.
     HIMAGELIST MakeDragImage(HTREEITEM hItem) const;
     // The drag image's window coordinates for a client point.
@@ -120,6 +129,8 @@ private:
     // Changed only through AdoptItemData, DetachItemData and DeleteAllItemData, which keep the map.
     CItemDataList m_listItemData;
     std::unordered_map<const CItemInfo *, CItemDataList::iterator> m_mapItemData; // record -> place in the list
-    POINT m_ptDrag = {}; // where the pointer was last seen during the drag (client coordinates)
+    POINT m_ptDrag = {};                  // where the pointer was last seen during the drag (client coordinates)
+    UINT m_nDragKeys = 0;                 // MK_CONTROL and MK_SHIFT as last seen during the drag
+    int m_nDragType = DRAG_CURSOR_NODROP; // the cursor type last shown during the drag
     HTREEITEM m_hInsertParent = nullptr;
 };

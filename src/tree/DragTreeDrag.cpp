@@ -1,6 +1,8 @@
 // The drag itself: start, pointer moves, Ctrl, release, cursors, and the default drop rules.
 #include "tree/DragTreeCtrl.h"
 
+#include "framework/Seams.h"
+
 #include <windowsx.h>
 
 namespace {
@@ -78,6 +80,9 @@ bool CDragTreeCtrl::OnBeginDrag(const NMTREEVIEWW &nm)
     ::ImageList_DragMove(ptImage.x, ptImage.y);
     ::ImageList_DragEnter(m_hWnd, ptImage.x, ptImage.y);
     ::SetCapture(m_hWnd);
+    // A release before any move still does what the cursor shows.
+    UINT nKeys = (UiIsKeyDown(VK_CONTROL) ? MK_CONTROL : 0) | (UiIsKeyDown(VK_SHIFT) ? MK_SHIFT : 0);
+    UpdateDropTarget(nKeys);
     return true;
 }
 
@@ -86,40 +91,48 @@ void CDragTreeCtrl::OnDragMouseMove(UINT nKeyFlags, POINT pt)
     m_ptDrag = pt;
     POINT ptImage = DragImagePoint(pt);
     ::ImageList_DragMove(ptImage.x, ptImage.y);
+    UpdateDropTarget(nKeyFlags);
+}
+
+void CDragTreeCtrl::UpdateDropTarget(UINT nKeyFlags)
+{
+    m_nDragKeys = nKeyFlags & (MK_CONTROL | MK_SHIFT);
     HTREEITEM hTarget = nullptr;
-    int nType = DragTest(nKeyFlags, pt, m_hDragItem, hTarget);
-    m_hDropTarget = nType == DRAG_CURSOR_NODROP ? nullptr : hTarget;
+    m_nDragType = DragTest(m_nDragKeys, m_ptDrag, m_hDragItem, hTarget);
+    m_hDropTarget = m_nDragType == DRAG_CURSOR_NODROP ? nullptr : hTarget;
     // The highlight is painted while the drag image is hidden, so that neither leaves traces.
+    POINT ptImage = DragImagePoint(m_ptDrag);
     ::ImageList_DragLeave(m_hWnd);
     ShowDropHighlight(m_hDropTarget);
     ::UpdateWindow(m_hWnd);
     ::ImageList_DragEnter(m_hWnd, ptImage.x, ptImage.y);
-    SetDragCursor(nType);
+    SetDragCursor(m_nDragType);
 }
 
 void CDragTreeCtrl::OnDragKey(UINT nVirtKey, bool bDown)
 {
-    if (nVirtKey != VK_CONTROL)
+    // Ctrl and Shift decide between move and copy: cursor and target follow at once, so that the
+    // release finds what the cursor shows.
+    UINT nKey = nVirtKey == VK_CONTROL ? MK_CONTROL : nVirtKey == VK_SHIFT ? MK_SHIFT : 0;
+    if (!nKey)
         return;
-    // Only the cursor changes; the target is recomputed at the next move.
-    if (bDown)
-        SetDragCursor(IsInClientArea(m_ptDrag) ? DRAG_CURSOR_COPY : DRAG_CURSOR_NODROP);
-    else
-        SetDragCursor(HitTest(m_ptDrag) ? DRAG_CURSOR_MOVE : DRAG_CURSOR_NODROP);
+    UpdateDropTarget(bDown ? (m_nDragKeys | nKey) : (m_nDragKeys & ~nKey));
 }
 
-void CDragTreeCtrl::EndDrag(UINT nKeyFlags, POINT pt)
+void CDragTreeCtrl::EndDrag(UINT, POINT)
 {
     if (!m_bDragging)
         return;
     StopDragImage();
-    bool bMove = (nKeyFlags & MK_CONTROL) == 0;
+    // The release does what the last cursor showed, whatever keys or point the release carries.
     HTREEITEM hDrag = m_hDragItem;
     HTREEITEM hTarget = m_hDropTarget;
     HTREEITEM hNew = nullptr;
-    if (CanDrop(hDrag, hTarget, pt, bMove)) {
+    const bool bMove = m_nDragType == DRAG_CURSOR_MOVE;
+    if (m_nDragType != DRAG_CURSOR_NODROP && CanDrop(hDrag, hTarget, m_ptDrag, bMove))
         hNew = CopySubtree(hDrag, hTarget, bMove, true);
-        if (bMove && hNew)
+    if (hNew) {
+        if (bMove)
             CTreeCtrl::DeleteItem(hDrag);
     } else {
         OnDropRefused(hDrag);

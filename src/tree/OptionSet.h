@@ -24,7 +24,7 @@ struct OptionSet {
     OptionSet();
 
     int NoExpandOnSearch = 0;
-    int SkipSystemDir = 0;
+    int SkipSystemDir = 0; // a first start without a settings file skips them: the loader's default is 1
     int SkipHiddenDir = 0;
     int NotCopyFile = 1;
     int UseErrorLog = 0;

@@ -3,6 +3,7 @@
 #include "MainDlgRun.h"
 #include "ToolButtonTable.h"
 
+#include "app/WindowPlacement.h"
 #include "support/DllVersion.h"
 
 #include <iterator>
@@ -40,6 +41,12 @@ std::vector<UINT> With(std::vector<UINT> list, std::initializer_list<UINT> more)
     list.insert(list.end(), more);
     std::sort(list.begin(), list.end());
     return list;
+}
+
+std::string FormatRect(const RECT &rc)
+{
+    return std::to_string(rc.left) + "," + std::to_string(rc.top) + "," + std::to_string(rc.right) + "," +
+           std::to_string(rc.bottom);
 }
 
 void CloseConfirmed(CMainDlgRun &run)
@@ -287,6 +294,98 @@ TEST(MainWindow, BusyDisablesEverythingButTheTreeAndIgnoresClose)
     EXPECT_EQ(run.Run(), IDCANCEL);
     ASSERT_EQ(run.m_seams.m_listMessages.size(), 1u);
     EXPECT_EQ(run.m_seams.m_listMessages[0].strText, L"Pelnixを終了します。");
+}
+
+TEST(MainWindow, AFlagKeyOfTwoMeansOn)
+{
+    // NotCopyFile=2: files are not part of the job, for the report pane and the commands alike.
+    CMainDlgRun run(L"[CopyFile]\r\nNotCopyFile=2\r\n");
+    CMainDlg &dlg = run.m_dlg;
+    run.Step([&] {
+        EXPECT_EQ(dlg.m_tree.NotCopyFile, 1);
+        EXPECT_FALSE(::IsWindowVisible(dlg.GetDlgItem(IDC_FILEINFO)));
+        EXPECT_EQ(ChildRect(dlg, IDC_DIRTREE).bottom, ChildRect(dlg, IDC_DEST_PATH).top - 4);
+        ASSERT_NE(dlg.m_tree.InsertItemData(dlg.m_tree.GetRootItem(), MakeDirRecord(L"資料", {10}), TVI_SORT), nullptr);
+        EXPECT_TRUE(IsToolEnabled(dlg, ID_RUN_DIRS_ONLY));
+        EXPECT_FALSE(IsToolEnabled(dlg, ID_RUN_WITH_FILES));
+        CloseConfirmed(run);
+    });
+    EXPECT_EQ(run.Run(), IDCANCEL);
+}
+
+TEST(MainWindow, ASavedPlaceOffEveryMonitorOpensTheWindowWhereTheTemplatePutsIt)
+{
+    RECT rcTemplate = {};
+    {
+        CMainDlgRun run;
+        run.Step([&] {
+            rcTemplate = run.m_dlg.GetWindowRect();
+            CloseConfirmed(run);
+        });
+        ASSERT_EQ(run.Run(), IDCANCEL);
+    }
+    ASSERT_NE(::MonitorFromRect(&rcTemplate, MONITOR_DEFAULTTONULL), nullptr);
+    for (const wchar_t *pszPos : {L"5000,5000,5800,5600", L"-2147483648,-2147483648,2147483647,2147483647",
+                                  L"-3000,-2000,-2400,-1500", L"600,400,100,100"}) {
+        CMainDlgRun run(std::wstring(L"[Common]\r\nWindowPos=") + pszPos + L"\r\n");
+        run.Step([&] {
+            RECT rc = run.m_dlg.GetWindowRect();
+            EXPECT_EQ(FormatRect(rc), FormatRect(rcTemplate)) << pszPos;
+            EXPECT_NE(::MonitorFromWindow(run.m_dlg.m_hWnd, MONITOR_DEFAULTTONULL), nullptr) << pszPos;
+            CloseConfirmed(run);
+        });
+        EXPECT_EQ(run.Run(), IDCANCEL);
+    }
+
+    // Partly off the monitor: pulled onto its work area, keeping its size.
+    MONITORINFO mi = {};
+    mi.cbSize = sizeof(mi);
+    ASSERT_TRUE(::GetMonitorInfoW(::MonitorFromRect(&rcTemplate, MONITOR_DEFAULTTONEAREST), &mi));
+    const RECT &rcWork = mi.rcWork;
+    CMainDlgRun run(L"[Common]\r\nWindowPos=" + std::to_wstring(rcWork.right - 200) + L"," +
+                    std::to_wstring(rcWork.top + 10) + L"," + std::to_wstring(rcWork.right + 300) + L"," +
+                    std::to_wstring(rcWork.top + 410) + L"\r\n");
+    run.Step([&] {
+        RECT rc = run.m_dlg.GetWindowRect();
+        EXPECT_EQ(FormatRect(rc), FormatRect({rcWork.right - 500, rcWork.top + 10, rcWork.right, rcWork.top + 410}));
+        CloseConfirmed(run);
+    });
+    EXPECT_EQ(run.Run(), IDCANCEL);
+}
+
+TEST(WindowPlacement, ASavedRectangleIsUsedOnlyWhenSaneAndOnAMonitor)
+{
+    const RECT rcWork = {0, 0, 1024, 738};
+    const RECT rcNone = {0, 0, 0, 0};
+    struct {
+        RECT rcSaved, rcWork;
+        bool bUsed;
+        RECT rcOut;
+    } cases[] = {
+        {{40, 30, 560, 430}, rcWork, true, {40, 30, 560, 430}},
+        {{0, 0, 1024, 738}, rcWork, true, {0, 0, 1024, 738}},
+        // Sticking out: moved onto the work area; larger than it: shrunk to it.
+        {{-100, 10, 400, 300}, rcWork, true, {0, 10, 500, 300}},
+        {{900, 600, 1400, 1000}, rcWork, true, {524, 338, 1024, 738}},
+        {{-10, -10, 2000, 1500}, rcWork, true, {0, 0, 1024, 738}},
+        // A second monitor to the right.
+        {{1100, 100, 1500, 400}, {1024, 0, 2048, 768}, true, {1100, 100, 1500, 400}},
+        // On no monitor, empty, inverted, or beyond what window coordinates can be.
+        {{5000, 5000, 5800, 5600}, rcNone, false, {}},
+        {{0, 0, 0, 0}, rcWork, false, {}},
+        {{600, 400, 100, 100}, rcWork, false, {}},
+        {{10, 10, 10, 300}, rcWork, false, {}},
+        {{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, rcWork, false, {}},
+        {{-40000, 0, 200, 200}, rcWork, false, {}},
+        {{0, 0, 200, 40000}, rcWork, false, {}},
+    };
+    for (const auto &c : cases) {
+        RECT rcOut = {-1, -1, -1, -1};
+        EXPECT_EQ(FitSavedWindowRect(c.rcSaved, c.rcWork, rcOut), c.bUsed) << FormatRect(c.rcSaved);
+        if (c.bUsed) {
+            EXPECT_EQ(FormatRect(rcOut), FormatRect(c.rcOut)) << FormatRect(c.rcSaved);
+        }
+    }
 }
 
 } // namespace

@@ -426,7 +426,6 @@ TEST(OptionsDlg, LogDirectoryThatCannotBeCreatedKeepsTheDialogOpen)
     } cases[] = {
         {tmp / L"ﾌｧｲﾙ\\下", "below a file"},
         {tmp / L"ﾌｧｲﾙ", "a file"},
-        {L"", "empty: no directory at all"},
     };
     for (const auto &c : cases) {
         CScriptedSeams seams;
@@ -459,6 +458,64 @@ TEST(OptionsDlg, LogDirectoryThatCannotBeCreatedKeepsTheDialogOpen)
     }
     DWORD a = ::GetFileAttributesW((tmp / L"ﾌｧｲﾙ").c_str());
     EXPECT_FALSE(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+TEST(OptionsDlg, ALogDirectoryTheLoaderWouldRefuseGetsTheErrorAtOnce)
+{
+    CTempDir tmp;
+    wchar_t szOldDir[MAX_PATH * 2];
+    ASSERT_GT(::GetCurrentDirectoryW(MAX_PATH * 2, szOldDir), 0u);
+    ASSERT_TRUE(::SetCurrentDirectoryW(tmp.Path().c_str()));
+    // Empty, blank, or relative to the current directory or drive: no question about creating it.
+    for (const std::wstring &strDir : {std::wstring(), std::wstring(L"   "), std::wstring(L"ﾛｸﾞ"),
+                                       std::wstring(L"ﾛｸﾞ\\深い"), std::wstring(L"\\ﾛｸﾞ"), std::wstring(L"C:ﾛｸﾞ")}) {
+        CScriptedSeams seams;
+        OptionSet options;
+        const OptionSet before = options;
+        seams.m_listMessageAnswers = {IDOK};
+        int nSteps = 0;
+        seams.m_listDialogActions.push_back([&](CDialog &dlg) {
+            HWND h = dlg.m_hWnd;
+            Later(h, [&, h] {
+                ++nSteps;
+                ::SetDlgItemTextW(h, IDC_OPT_ERROR_LOG_DIR, strDir.c_str());
+                Click(h, IDOK);
+                Later(h, [&, h] {
+                    ++nSteps;
+                    EXPECT_TRUE(::IsWindowVisible(h));
+                    EXPECT_EQ(Text(::GetDlgItem(h, IDC_OPT_ERROR_LOG_DIR)), strDir);
+                    Click(h, IDCANCEL);
+                });
+            });
+        });
+        EXPECT_FALSE(EditOptions(options, nullptr));
+        EXPECT_EQ(nSteps, 2);
+        EXPECT_TRUE(SameOptions(options, before));
+        ASSERT_EQ(seams.m_listMessages.size(), 1u) << "[" << std::string(strDir.begin(), strDir.end()) << "]";
+        EXPECT_EQ(seams.m_listMessages[0].strText, NotCreatedError(strDir));
+        EXPECT_EQ(seams.m_listMessages[0].strCaption, L"Error");
+        EXPECT_EQ(seams.m_listMessages[0].nType, static_cast<UINT>(MB_OK | MB_ICONSTOP));
+    }
+    EXPECT_FALSE(IsDirectory(tmp / L"ﾛｸﾞ"));
+    ::SetCurrentDirectoryW(szOldDir);
+
+    // Blanks around an absolute path are dropped, in the question and in the option.
+    const std::wstring strDir = tmp / L"ﾛｸﾞ";
+    CScriptedSeams seams;
+    OptionSet options;
+    seams.m_listMessageAnswers = {IDYES};
+    seams.m_listDialogActions.push_back([&](CDialog &dlg) {
+        HWND h = dlg.m_hWnd;
+        Later(h, [&, h] {
+            ::SetDlgItemTextW(h, IDC_OPT_ERROR_LOG_DIR, (L"  " + strDir + L" \t").c_str());
+            Click(h, IDOK);
+        });
+    });
+    EXPECT_TRUE(EditOptions(options, nullptr));
+    EXPECT_EQ(options.ErrorLogFilePath, strDir);
+    EXPECT_TRUE(IsDirectory(strDir));
+    ASSERT_EQ(seams.m_listMessages.size(), 1u);
+    EXPECT_EQ(seams.m_listMessages[0].strText, MissingQuestion(strDir));
 }
 
 } // namespace

@@ -79,6 +79,21 @@ TEST_F(SettingsProfileFile, LongValuesAreReadWhole)
         EXPECT_EQ(strRead.size(), n);
         EXPECT_TRUE(strRead == strValue) << n;
     }
+    // A line of megabytes comes back whole after a few reads: the buffer doubles each time.
+    {
+        std::wstring strValue(3u << 20, L'm');
+        strValue.back() = L'Z';
+        WriteIniString(L"S", L"huge", strValue, m_strIni);
+        EXPECT_TRUE(ReadIniString(L"S", L"huge", L"", m_strIni) == strValue);
+        unsigned nSize = INI_READ_CHUNK;
+        int nReads = 1;
+        for (; nSize - 1 <= strValue.size(); ++nReads)
+            nSize = NextIniReadBufferSize(nSize);
+        EXPECT_EQ(nReads, 13); // 1024 << 12 is the first buffer with room for 3 Mi characters
+    }
+    EXPECT_EQ(NextIniReadBufferSize(1024), 2048u);
+    EXPECT_EQ(NextIniReadBufferSize(0x20000000u), 0x40000000u);
+    EXPECT_EQ(NextIniReadBufferSize(0x40000000u), 0u); // no larger buffer: the read ends
     // A long default when the key is missing.
     std::wstring strDefault(3000, L'd');
     EXPECT_TRUE(ReadIniString(L"S", L"missing", strDefault, m_strIni) == strDefault);

@@ -3,6 +3,7 @@
 #include "app/SettingsProfile.h"
 #include "support/CommandLineArgs.h"
 
+#include "ChildProcess.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -48,6 +49,10 @@ TEST(Settings, Rules)
         {0x00003, 0x00001},
         {2, 2},
         {0, 0},
+        // Unknown bits go.
+        {0x40012, 0x2},
+        {0x10000 | 0x100, 0x10000},
+        {-1, 0x10001},
     };
     for (const auto &c : sortCases)
         EXPECT_EQ(NormaliseFileSortOrder(c.nIn), c.nOut) << std::hex << c.nIn;
@@ -57,6 +62,29 @@ TEST(Settings, Rules)
     } modeCases[] = {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 1}, {7, 1}, {-1, 1}, {INT_MIN, 1}};
     for (const auto &c : modeCases)
         EXPECT_EQ(NormaliseFileOverWriteMode(c.nIn), c.nOut) << c.nIn;
+
+    for (int n : {1, 2, -1, 7, INT_MIN, INT_MAX})
+        EXPECT_EQ(NormaliseFlag(n), 1) << n;
+    EXPECT_EQ(NormaliseFlag(0), 0);
+
+    struct {
+        const wchar_t *pszIn, *pszOut;
+    } dirCases[] = {
+        {L"C:\\logs", L"C:\\logs"},
+        {L"  d:\\logs\\ \t", L"d:\\logs\\"},
+        {L"C:\\", L"C:\\"},
+        {L"\\\\server\\share\\logs", L"\\\\server\\share\\logs"},
+        // Relative to the current directory or drive of the moment, or nothing at all.
+        {L"logs", L""},
+        {L"C:logs", L""},
+        {L"\\logs", L""},
+        {L"\\\\\\x", L""},
+        {L"1:\\x", L""},
+        {L"", L""},
+        {L"   ", L""},
+    };
+    for (const auto &c : dirCases)
+        EXPECT_EQ(ErrorLogDirectorySetting(c.pszIn), c.pszOut) << c.pszIn;
 
     struct {
         const wchar_t *pszIn, *pszOut;
@@ -237,16 +265,14 @@ TEST_F(SettingsFile, HandWrittenValuesAreNormalisedAndNothingElseIsLost)
     EXPECT_EQ(o.ErrorLogFilePath, m_strTemp);
 }
 
-TEST_F(SettingsFile, ALogDirectoryThatCannotExistBecomesTheTemporaryDirectory)
+TEST_F(SettingsFile, ALogDirectoryTheLoaderRefusesBecomesTheTemporaryDirectory)
 {
-    ASSERT_TRUE(m_dir.WriteFile(L"afile", "x"));
     ASSERT_TRUE(m_dir.MakeDir(L"rel"));
     // A relative name that exists in the current directory is still refused.
     wchar_t szOldDir[MAX_PATH * 2];
     ASSERT_GT(::GetCurrentDirectoryW(MAX_PATH * 2, szOldDir), 0u);
     ASSERT_TRUE(::SetCurrentDirectoryW(m_dir.Path().c_str()));
-    for (const std::wstring &strBad : {m_dir / L"afile", m_dir / L"afile\\below" + std::wstring(1500, L'x'),
-                                       std::wstring(L"rel"), std::wstring(L"relative\\dir")}) {
+    for (const std::wstring &strBad : {std::wstring(L"rel"), std::wstring(L"relative\\dir"), std::wstring(L"\\rel")}) {
         OptionSet o;
         CMainWindowSettings m;
         Fill(o, m, strBad);
@@ -260,18 +286,74 @@ TEST_F(SettingsFile, ALogDirectoryThatCannotExistBecomesTheTemporaryDirectory)
     ::SetCurrentDirectoryW(szOldDir);
 }
 
-TEST_F(SettingsFile, UnknownKeysOfOurSectionsAreDroppedOtherSectionsSurvive)
+TEST_F(SettingsFile, ALogDirectoryThatCannotBeMadeNowStaysTheSetting)
+{
+    // A drive that is away, a file in the way, a name too long to make: the user's setting is
+    // loaded and saved as it is, until the user changes it.
+    ASSERT_EQ(::GetDriveTypeW(L"W:\\"), static_cast<UINT>(DRIVE_NO_ROOT_DIR));
+    ASSERT_TRUE(m_dir.WriteFile(L"afile", "x"));
+    for (const std::wstring &strAway :
+         {std::wstring(L"W:\\Pelnix logs"), m_dir / L"afile", m_dir / L"afile\\below" + std::wstring(1500, L'x')}) {
+        ASSERT_TRUE(m_dir.WriteFile(L"Pelnix.ini", "[Other]\r\nkeep=me\r\n"));
+        WriteIniString(L"ErrorLog", L"ErrorLogFilePath", strAway, m_strIni);
+        OptionSet o;
+        CMainWindowSettings m;
+        LoadSettings(m_strIni, o, m);
+        EXPECT_EQ(o.ErrorLogFilePath, strAway);
+        SaveSettings(m_strIni, nullptr, o, m);
+        EXPECT_EQ(ReadIniString(L"ErrorLog", L"ErrorLogFilePath", L"", m_strIni), strAway);
+
+        o.ErrorLogFilePath = m_strTemp; // changed by the user
+        SaveSettings(m_strIni, nullptr, o, m);
+        EXPECT_EQ(ReadIniString(L"ErrorLog", L"ErrorLogFilePath", L"?", m_strIni), L"");
+    }
+}
+
+TEST_F(SettingsFile, FlagKeysLoadAsZeroOrOne)
+{
+    ASSERT_TRUE(m_dir.WriteFile(L"Pelnix.ini", "[Common]\r\nNoExpandOnSearch=2\r\nSkipSystemDir=0\r\n"
+                                               "SkipHiddenDir=-1\r\nProtectAttrOfExist=0\r\n"
+                                               "[CopyFile]\r\nNoExpandOnCopy=7\r\nNotCopyFile=2\r\n"
+                                               "BreakOnDiskFull=65536\r\nFileSortOrder=327697\r\n"
+                                               "[ErrorLog]\r\nUseErrorLog=3\r\n"));
+    OptionSet o;
+    CMainWindowSettings m;
+    LoadSettings(m_strIni, o, m);
+    EXPECT_EQ(o.NoExpandOnSearch, 1);
+    EXPECT_EQ(o.SkipSystemDir, 0);
+    EXPECT_EQ(o.SkipHiddenDir, 1);
+    EXPECT_EQ(o.ProtectAttrOfExist, 0);
+    EXPECT_EQ(o.NoExpandOnCopy, 1);
+    EXPECT_EQ(o.NotCopyFile, 1);
+    EXPECT_EQ(o.BreakOnDiskFull, 1);
+    EXPECT_EQ(o.UseErrorLog, 1);
+    EXPECT_EQ(o.FileSortOrder, FSO_ASCENDING | FSO_BY_NAME); // 0x50011: bits 0x40000 and 0x10 are unknown
+}
+
+TEST_F(SettingsFile, KeysAndSectionsOfOthersSurviveASave)
 {
     ASSERT_TRUE(m_dir.WriteFile(L"Pelnix.ini", "[Common]\r\nMine=1\r\n[Install]\r\nExtra=2\r\n[CopyFile]\r\nOld=3\r\n"
                                                "[ErrorLog]\r\nMore=4\r\n[User]\r\nNote=keep this\r\n"));
     OptionSet o;
     CMainWindowSettings m;
     SaveSettings(m_strIni, nullptr, o, m);
-    std::wstring strText = FileText(m_strIni);
-    for (const wchar_t *pszGone : {L"Mine=", L"Extra=", L"Old=", L"More="})
-        EXPECT_EQ(strText.find(pszGone), std::wstring::npos);
+    EXPECT_EQ(ReadIniInt(L"Common", L"Mine", 0, m_strIni), 1);
+    EXPECT_EQ(ReadIniInt(L"Install", L"Extra", 0, m_strIni), 2);
+    EXPECT_EQ(ReadIniInt(L"CopyFile", L"Old", 0, m_strIni), 3);
+    EXPECT_EQ(ReadIniInt(L"ErrorLog", L"More", 0, m_strIni), 4);
     EXPECT_EQ(ReadIniString(L"User", L"Note", L"", m_strIni), L"keep this");
     EXPECT_EQ(ReadIniInt(L"CopyFile", L"NotCopyFile", -1, m_strIni), 1);
+    // Nothing is left beside the file.
+    WIN32_FIND_DATAW fd;
+    HANDLE hFind = ::FindFirstFileW((m_dir / L"*").c_str(), &fd);
+    ASSERT_NE(hFind, INVALID_HANDLE_VALUE);
+    std::vector<std::wstring> listNames;
+    do {
+        if (fd.cFileName[0] != L'.')
+            listNames.push_back(fd.cFileName);
+    } while (::FindNextFileW(hFind, &fd));
+    ::FindClose(hFind);
+    EXPECT_EQ(listNames, std::vector<std::wstring>{L"Pelnix.ini"});
 }
 
 TEST_F(SettingsFile, ADirectoryNameOutsideTheCodePageSurvives)
@@ -329,6 +411,119 @@ TEST_F(SettingsFile, AFileThatCannotBeWrittenIsLeftAsItWas)
     SaveSettings(strNowhere, nullptr, o, m);
     EXPECT_EQ(::GetFileAttributesW(strNowhere.c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_FALSE(IsDirectory(m_dir / L"missing"));
+}
+
+// One instance's values, told apart by nTag (1 or 2): every key differs between the two.
+void FillInstance(OptionSet &o, CMainWindowSettings &m, int nTag)
+{
+    o.NoExpandOnSearch = nTag == 1;
+    o.SkipSystemDir = nTag == 2;
+    o.UseErrorLog = nTag == 1;
+    o.FileOverWriteMode = nTag == 1 ? FOW_ALWAYS : FOW_NEVER;
+    m.m_rcWindow = {nTag, nTag, 100 * nTag + 300, 100 * nTag + 200};
+}
+
+// A second instance: waits for the start signal, then saves its values again and again.
+// Arguments: the settings file, the tag, the number of saves, the start event's name.
+int SaveRepeatedly(const std::vector<std::wstring> &listArgs)
+{
+    if (listArgs.size() != 4)
+        return 2;
+    HANDLE hStart = ::OpenEventW(SYNCHRONIZE, FALSE, listArgs[3].c_str());
+    if (!hStart || ::WaitForSingleObject(hStart, 60000) != WAIT_OBJECT_0)
+        return 3;
+    ::CloseHandle(hStart);
+    const int nTag = std::stoi(listArgs[1]);
+    for (int i = std::stoi(listArgs[2]); i > 0; --i) {
+        OptionSet o;
+        CMainWindowSettings m;
+        FillInstance(o, m, nTag);
+        SaveSettings(listArgs[0], nullptr, o, m);
+    }
+    return 0;
+}
+const CChildEntry g_saveRepeatedly(L"save-settings", SaveRepeatedly);
+
+// The file as it is on disk now, read while others may replace it; empty when it could not be opened.
+std::wstring SnapshotText(const std::wstring &strPath)
+{
+    HANDLE h = ::CreateFileW(strPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                             nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return std::wstring();
+    std::string bytes(1 << 16, '\0');
+    DWORD n = 0;
+    ::ReadFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &n, nullptr);
+    ::CloseHandle(h);
+    if (n < 2)
+        return L"<short>";
+    return std::wstring(reinterpret_cast<const wchar_t *>(bytes.data() + 2), (n - 2) / 2);
+}
+
+TEST_F(SettingsFile, TwoInstancesSavingAtOnceLeaveAWholeFile)
+{
+    {
+        OptionSet o;
+        CMainWindowSettings m;
+        SaveSettings(m_strIni, nullptr, o, m);
+    }
+    WriteIniString(L"User", L"Note", L"keep this", m_strIni);
+    WriteIniString(L"Common", L"Mine", L"mine too", m_strIni);
+
+    const std::wstring strEvent = L"PelnixSaveStart." + std::to_wstring(::GetCurrentProcessId());
+    HANDLE hStart = ::CreateEventW(nullptr, TRUE, FALSE, strEvent.c_str());
+    ASSERT_NE(hStart, nullptr);
+    HANDLE hChildren[2] = {};
+    for (int nTag : {1, 2}) {
+        hChildren[nTag - 1] = StartChildProcess(L"save-settings", {m_strIni, std::to_wstring(nTag), L"30", strEvent});
+        ASSERT_NE(hChildren[nTag - 1], nullptr);
+    }
+    ::SetEvent(hStart);
+
+    // Whenever it is looked at, the file holds every section and key, its own and the others'.
+    int nLooks = 0, nPartial = 0;
+    std::wstring strPartial;
+    while (::WaitForMultipleObjects(2, hChildren, TRUE, 0) == WAIT_TIMEOUT && nLooks < 100000) {
+        std::wstring strText = SnapshotText(m_strIni);
+        if (strText.empty())
+            continue;
+        ++nLooks;
+        for (const wchar_t *pszPart : {L"[User]\r\nNote=keep this\r\n", L"Mine=mine too\r\n", L"WindowPos=",
+                                       L"ErrorLogFilePath=", L"FileOverWriteMode=", L"[Install]"}) {
+            if (strText.find(pszPart) == std::wstring::npos) {
+                ++nPartial;
+                strPartial = strText;
+                break;
+            }
+        }
+    }
+    ASSERT_EQ(::WaitForMultipleObjects(2, hChildren, TRUE, 120000), WAIT_OBJECT_0);
+    for (HANDLE h : hChildren) {
+        DWORD dwExit = 99;
+        ::GetExitCodeProcess(h, &dwExit);
+        EXPECT_EQ(dwExit, 0u);
+        ::CloseHandle(h);
+    }
+    ::CloseHandle(hStart);
+    EXPECT_GT(nLooks, 0);
+    EXPECT_EQ(nPartial, 0) << "of " << nLooks << " looks, e.g.\n" << std::string(strPartial.begin(), strPartial.end());
+
+    // At the end: the others' keys, and one instance's values whole.
+    EXPECT_EQ(ReadIniString(L"User", L"Note", L"", m_strIni), L"keep this");
+    EXPECT_EQ(ReadIniString(L"Common", L"Mine", L"", m_strIni), L"mine too");
+    OptionSet o;
+    CMainWindowSettings m;
+    LoadSettings(m_strIni, o, m);
+    const int nTag = m.m_rcWindow.left;
+    ASSERT_TRUE(nTag == 1 || nTag == 2) << nTag;
+    OptionSet expected;
+    CMainWindowSettings expectedMain;
+    FillInstance(expected, expectedMain, nTag);
+    EXPECT_TRUE(SameRect(m.m_rcWindow, expectedMain.m_rcWindow));
+    EXPECT_EQ(o.NoExpandOnSearch, expected.NoExpandOnSearch);
+    EXPECT_EQ(o.SkipSystemDir, expected.SkipSystemDir);
+    EXPECT_EQ(o.UseErrorLog, expected.UseErrorLog);
+    EXPECT_EQ(o.FileOverWriteMode, expected.FileOverWriteMode);
 }
 
 } // namespace

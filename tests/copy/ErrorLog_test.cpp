@@ -1,6 +1,7 @@
 // The run's error log on real files: collecting, writing after a banner in the ANSI code page,
 // the messages when the file cannot be written, and the choice of another directory.
 #include "copy/ErrorLogText.h"
+#include "support/Path.h"
 #include "support/SystemError.h"
 #include "tree/DirTreeCtrl.h"
 
@@ -310,6 +311,42 @@ TEST_F(ErrorLog, AFullDriveReportsTheFailedWrite)
     EXPECT_NE(Messages()[0].strText.find(GetSystemErrorText(ERROR_DISK_FULL, true)), std::wstring::npos);
     EXPECT_EQ(Messages()[1].strText, ErrorLogWriteFailedText(strDir + L"\\" + LogName()));
     EXPECT_EQ(Messages()[2].strText, ErrorLogNoRoomText(strDir, 3072));
+}
+
+TEST_F(ErrorLog, ADirectoryAwayForNowSendsThisLogToTheTemporaryDirectoryAndStaysTheSetting)
+{
+    // A drive letter with nothing behind it, as a removable or network drive that is away.
+    const std::wstring strAway = L"W:\\Pelnix logs";
+    ASSERT_EQ(::GetDriveTypeW(L"W:\\"), static_cast<UINT>(DRIVE_NO_ROOT_DIR));
+    Tree().ErrorLogFilePath = strAway;
+    Tree().AddErrorLog(0, LABEL_SKIPPED, L"Up to Date", L"C:\\src\\a.txt", L"D:\\dst\\a.txt");
+    m_seams.m_listMessageAnswers = {IDOK};
+    const std::wstring strFallback = JoinPath(DefaultErrorLogDirectory(), LogName());
+    ::DeleteFileW(strFallback.c_str());
+    EXPECT_EQ(Tree().GetErrorLogFileName(), strFallback);
+    Tree().SaveErrorLog();
+
+    // Written, and the message says where, as for any log.
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].strText, ErrorLogWrittenText(strFallback));
+    EXPECT_NE(ReadLog(strFallback).find(L"[CopyFile:Skipped(Up to Date)] C:\\src\\a.txt"), std::wstring::npos);
+    // The setting is the user's still; the exit finds the log where it went.
+    EXPECT_EQ(Tree().ErrorLogFilePath, strAway);
+    EXPECT_EQ(Tree().GetErrorLogFileName(), strFallback);
+    ::DeleteFileW(strFallback.c_str());
+    Tree().ErrorLogFilePath = L"W:\\"; // the root of a removable drive that is away
+    EXPECT_EQ(Tree().GetErrorLogFileName(), strFallback);
+
+    // Back again (here: a directory that can be made once more): the log goes there.
+    const std::wstring strBack = m_dir / L"back\\logs";
+    Tree().ErrorLogFilePath = strBack;
+    Tree().m_pErrorLog = std::make_unique<std::string>();
+    Tree().AddErrorLog(0, LABEL_SKIPPED, L"Up to Date", L"C:\\src\\b.txt", L"D:\\dst\\b.txt");
+    m_seams.m_listMessageAnswers = {IDOK};
+    Tree().SaveErrorLog();
+    EXPECT_TRUE(PathExists(strBack + L"\\" + LogName()));
+    EXPECT_FALSE(PathExists(strFallback));
+    EXPECT_EQ(Tree().GetErrorLogFileName(), strBack + L"\\" + LogName());
 }
 
 } // namespace

@@ -188,20 +188,125 @@ TEST_F(DirTreeDrag, EmptySpaceInsideTheTreeMeansTheRoot)
     m_host.Release(m_host.EmptyPoint(), 0);
     EXPECT_EQ(m_host.Children(m_hRoot), (Labels{L"a", L"a2", L"b"}));
 
-    // With Ctrl and Shift the cursor says no drop, yet the copy lands below the root too,
-    // never as a second top-level node.
+    // A copy with Ctrl lands below the root too, never as a second top-level node.
+    ASSERT_TRUE(m_host.BeginDrag(m_hZ));
+    m_host.MoveTo(m_host.EmptyPoint(), MK_CONTROL);
+    EXPECT_EQ(::GetCursor(), TreeCursor(IDC_DRAG_COPY));
+    m_host.Release(m_host.EmptyPoint(), MK_CONTROL);
+    EXPECT_EQ(m_host.Children(m_hRoot), (Labels{L"a", L"a2", L"b", L"z"}));
+    EXPECT_EQ(m_host.Children(m_hB), (Labels{L"z"}));
+    EXPECT_EQ(Tree().GetNextSiblingItem(m_hRoot), nullptr);
+    EXPECT_TRUE(m_seams.m_listBeeps.empty());
+
+    // With Ctrl and Shift the cursor says no drop there, and nothing is dropped.
     ASSERT_TRUE(m_host.BeginDrag(m_hZ));
     m_host.MoveTo(m_host.EmptyPoint(), MK_CONTROL | MK_SHIFT);
     EXPECT_EQ(::GetCursor(), TreeCursor(IDC_DRAG_NODROP));
     m_host.Release(m_host.EmptyPoint(), MK_CONTROL | MK_SHIFT);
     EXPECT_EQ(m_host.Children(m_hRoot), (Labels{L"a", L"a2", L"b", L"z"}));
     EXPECT_EQ(m_host.Children(m_hB), (Labels{L"z"}));
-    EXPECT_EQ(Tree().GetNextSiblingItem(m_hRoot), nullptr);
-    EXPECT_TRUE(m_seams.m_listBeeps.empty());
+    EXPECT_EQ(m_seams.m_listBeeps, (Beeps{0}));
 
     // A node already below the root cannot move there again.
     ASSERT_TRUE(m_host.DragTo(m_hB, m_host.EmptyPoint(), 0));
-    EXPECT_EQ(m_seams.m_listBeeps, (Beeps{0}));
+    EXPECT_EQ(m_seams.m_listBeeps, (Beeps{0, 0}));
+}
+
+TEST_F(DirTreeDrag, TheReleaseDoesWhatTheCursorShowed)
+{
+    // Ctrl with Shift over a node shows a move: the release moves.
+    ASSERT_TRUE(m_host.BeginDrag(m_hA2));
+    m_host.MoveTo(At(m_hB), MK_CONTROL | MK_SHIFT);
+    EXPECT_EQ(::GetCursor(), TreeCursor(IDC_DRAG_MOVE));
+    m_host.Release(At(m_hB), MK_CONTROL | MK_SHIFT);
+    EXPECT_EQ(m_host.Children(m_hA), (Labels{L"a1"}));
+    EXPECT_EQ(m_host.Children(m_hB), (Labels{L"a2", L"z"}));
+    EXPECT_EQ(Tree().GetItemDataList().size(), 7u);
+
+    // Shift pressed on top of Ctrl turns the copy into a move, cursor and drop alike.
+    ASSERT_TRUE(m_host.BeginDrag(m_hA1));
+    m_host.MoveTo(At(m_hB), MK_CONTROL);
+    EXPECT_EQ(::GetCursor(), TreeCursor(IDC_DRAG_COPY));
+    Tree().SendMessage(WM_KEYDOWN, VK_SHIFT);
+    EXPECT_EQ(::GetCursor(), TreeCursor(IDC_DRAG_MOVE));
+    m_host.Release(At(m_hB), MK_CONTROL | MK_SHIFT);
+    EXPECT_EQ(m_host.Children(m_hA), (Labels{}));
+    EXPECT_EQ(m_host.Children(m_hB), (Labels{L"a1", L"a2", L"z"}));
+
+    // Ctrl let go over empty space: the cursor says move (onto the root) and so does the drop.
+    ASSERT_TRUE(m_host.BeginDrag(m_hZ));
+    m_host.MoveTo(m_host.EmptyPoint(), MK_CONTROL);
+    EXPECT_EQ(::GetCursor(), TreeCursor(IDC_DRAG_COPY));
+    Tree().SendMessage(WM_KEYUP, VK_CONTROL);
+    EXPECT_EQ(::GetCursor(), TreeCursor(IDC_DRAG_MOVE));
+    m_host.Release(m_host.EmptyPoint(), 0);
+    EXPECT_EQ(m_host.Children(m_hRoot), (Labels{L"a", L"b", L"z"}));
+    EXPECT_EQ(m_host.Children(m_hB), (Labels{L"a1", L"a2"}));
+    EXPECT_EQ(Tree().GetItemDataList().size(), 7u);
+    EXPECT_TRUE(m_seams.m_listBeeps.empty());
+}
+
+// A tree whose insertion of one named node fails, as the control's own insertion can.
+class CFailingInsertTree : public CDirTreeCtrl {
+public:
+    std::wstring m_strRefused;
+
+protected:
+    void PrepareCopyInsert(TVINSERTSTRUCTW &tvis, bool bTop, bool bMove) override
+    {
+        CDirTreeCtrl::PrepareCopyInsert(tvis, bTop, bMove);
+        const auto *pRecord = reinterpret_cast<const CItemInfo *>(tvis.item.lParam);
+        if (pRecord && pRecord->m_strName == m_strRefused)
+            tvis.hParent = reinterpret_cast<HTREEITEM>(static_cast<INT_PTR>(0x7ff0)); // no such node
+    }
+};
+
+TEST(DirTreeDragFailure, AMoveThatCannotBePlacedKeepsTheSourceBranch)
+{
+    CScriptedSeams seams;
+    CTreeHost<CFailingInsertTree> host;
+    ASSERT_TRUE(host.IsReady());
+    CFailingInsertTree &tree = host.m_tree;
+    ASSERT_TRUE(tree.EnsureRootItem());
+    HTREEITEM hRoot = tree.GetRootItem();
+    HTREEITEM hA = host.AddDir(hRoot, L"a", FILE_ATTRIBUTE_DIRECTORY, 2);
+    HTREEITEM hA1 = host.AddDir(hA, L"a1");
+    HTREEITEM hA2 = host.AddDir(hA, L"a2");
+    HTREEITEM hA2x = host.AddDir(hA2, L"a2x");
+    HTREEITEM hA3 = host.AddDir(hA, L"a3");
+    HTREEITEM hB = host.AddDir(hRoot, L"b");
+    ASSERT_NE(hB, nullptr);
+    tree.m_strRefused = L"a2x";
+
+    ASSERT_TRUE(host.DragTo(hA, host.PointOf(hB), 0));
+    EXPECT_EQ(seams.m_listBeeps, (Beeps{0}));
+    // Nothing moved: the branch is where it was, each record shown by its own node only.
+    EXPECT_EQ(host.Children(hRoot), (Labels{L"a", L"b"}));
+    EXPECT_EQ(host.Children(hB), (Labels{}));
+    EXPECT_EQ(host.Children(hA), (Labels{L"a1", L"a2", L"a3"}));
+    EXPECT_EQ(host.Children(hA2), (Labels{L"a2x"}));
+    EXPECT_EQ(tree.GetCount(), 7u);
+    for (HTREEITEM h : {hA, hA1, hA2, hA2x, hA3})
+        EXPECT_EQ(tree.GetItemRecord(h)->m_hTreeItem, h) << tree.GetItemText(h);
+    EXPECT_EQ(tree.GetItemDataList().size(), 7u);
+
+    // A copy goes on without the node it cannot place; the source is untouched.
+    ASSERT_TRUE(host.DragTo(hA, host.PointOf(hB), MK_CONTROL));
+    HTREEITEM hCopy = host.FindChild(hB, L"a");
+    ASSERT_NE(hCopy, nullptr);
+    EXPECT_EQ(host.Children(hCopy), (Labels{L"a1", L"a2", L"a3"}));
+    EXPECT_EQ(host.Children(host.FindChild(hCopy, L"a2")), (Labels{}));
+    EXPECT_EQ(host.Children(hA2), (Labels{L"a2x"}));
+    EXPECT_EQ(tree.GetItemDataList().size(), 7u + 4);
+
+    // Without the failure the same move goes through whole.
+    tree.m_strRefused.clear();
+    ASSERT_TRUE(host.DragTo(hA2, host.PointOf(hB), 0));
+    EXPECT_EQ(host.Children(hA), (Labels{L"a1", L"a3"}));
+    HTREEITEM hMoved = host.FindChild(hB, L"a2");
+    ASSERT_NE(hMoved, nullptr);
+    EXPECT_EQ(host.Children(hMoved), (Labels{L"a2x"}));
+    EXPECT_EQ(tree.GetItemRecord(tree.GetChildItem(hMoved))->m_hTreeItem, tree.GetChildItem(hMoved));
 }
 
 TEST_F(DirTreeDrag, CtrlSwitchesTheCursorDuringTheDrag)
