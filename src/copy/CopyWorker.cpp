@@ -1,10 +1,10 @@
 #include "copy/CopyWorker.h"
+#include "copy/AttrRules.h"
 #include "copy/CopyTexts.h"
 #include "framework/Handles.h"
 #include "framework/Seams.h"
 #include "support/FileApiPath.h"
 #include "support/Path.h"
-#include "support/TimeConvert.h"
 #include "support/TimeText.h"
 #include "tree/OptionSet.h"
 
@@ -12,16 +12,17 @@
 
 namespace {
 
-// What the overwrite policy looks at: the modification time in whole seconds, and the size.
+// What the overwrite policy looks at: the modification time as stored, and the size. The time
+// is compared in whole seconds and shown as it is, never brought into a narrower range first: a
+// file of 2045 is newer than one of 2040.
 struct CFileStatus {
-    CTime timeModified;
+    FILETIME ftModified = {};
     uint64_t nSize = 0;
 };
 
 CFileStatus StatusOf(const WIN32_FILE_ATTRIBUTE_DATA &data)
 {
-    return {FileTimeToCTime(&data.ftLastWriteTime),
-            (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow};
+    return {data.ftLastWriteTime, (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow};
 }
 
 // True with its attributes, times and size when the path names an existing entry that is not a
@@ -41,8 +42,8 @@ int AskOverwrite(HWND hOwner, const std::wstring &strSrc, const CFileStatus &src
                  const CFileStatus &dst)
 {
     const DWORD dwParts = TIME_PART_DATE | TIME_PART_TIME;
-    const std::wstring strText = FormatOverwriteQuestion(strSrc, FormatCTime(src.timeModified, dwParts), src.nSize,
-                                                         strDst, FormatCTime(dst.timeModified, dwParts), dst.nSize);
+    const std::wstring strText = FormatOverwriteQuestion(strSrc, FormatFileTime(&src.ftModified, dwParts), src.nSize,
+                                                         strDst, FormatFileTime(&dst.ftModified, dwParts), dst.nSize);
     const HANDLE hThread = ::GetCurrentThread();
     const int nOldPriority = ::GetThreadPriority(hThread);
     ::SetThreadPriority(hThread, THREAD_PRIORITY_ABOVE_NORMAL);
@@ -107,7 +108,7 @@ int CopyOneFile(HWND hOwner, int nMode, const std::wstring &strSrc, const std::w
         if (nMode == FOW_NEVER)
             return CR_ALREADY_EXIST;
         dst = StatusOf(dataDst);
-        if (nMode == FOW_IF_NEWER && src.timeModified <= dst.timeModified)
+        if (nMode == FOW_IF_NEWER && !IsLaterSecond(src.ftModified, dst.ftModified))
             return CR_UP_TO_DATE;
         if (nMode == FOW_ASK) {
             const int nAnswer = AskOverwrite(hOwner, strSrc, src, strDst, dst);
