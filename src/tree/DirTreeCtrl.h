@@ -62,8 +62,9 @@ public:
     void EndLabelEdit(bool bCancel);
 
     // Status window of a scan or run (DirTreeStatus.cpp).
-    // Opens it over the main window with m_bCancel as its cancel flag; false when it cannot be made.
-    bool OpenStatusWnd();
+    // Opens it over the main window with m_bCancel as its cancel flag (without a cancel button when
+    // bCancelButton is false); false when it cannot be made.
+    bool OpenStatusWnd(bool bCancelButton = true);
     // Destroys and deletes it; nothing when there is none.
     void CloseStatusWnd();
     // SetStatus of the status window when there is one (null texts leave their line).
