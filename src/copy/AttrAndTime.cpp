@@ -36,7 +36,8 @@ void CDirTreeCtrl::ApplyFileRules(CCopyItem &item, const std::wstring &strDstFil
 
 void CDirTreeCtrl::ApplyDirRule(CCopyItem &item, const std::wstring &strDstDir)
 {
-    if (NeedsDirAttributes(ProtectAttrOfExist != 0, ReadDestState(strDstDir), item.pItem->m_dwAttributes))
+    if (NeedsDirAttributes(ProtectAttrOfExist != 0, ReadDestState(strDstDir), item.pItem->m_dwAttributes,
+                           m_setCreatedDirs.count(strDstDir) != 0))
         item.dwKind |= COPY_FLAG_SET_ATTR;
 }
 

@@ -33,6 +33,11 @@ bool IsSameSecond(const FILETIME &ftA, const FILETIME &ftB)
     return WholeSeconds(ftA) == WholeSeconds(ftB);
 }
 
+bool IsLaterSecond(const FILETIME &ftA, const FILETIME &ftB)
+{
+    return WholeSeconds(ftA) > WholeSeconds(ftB);
+}
+
 int ChooseFileTime(int nTimeMode, bool bProtectAttrOfExist, const CDestState &dest, const FILETIME &ftSource)
 {
     switch (nTimeMode) {
@@ -48,18 +53,16 @@ int ChooseFileTime(int nTimeMode, bool bProtectAttrOfExist, const CDestState &de
 
 bool NeedsFileAttributes(bool bProtectAttrOfExist, const CDestState &dest, DWORD dwItemAttributes, bool bAttrSet)
 {
-    if (bProtectAttrOfExist)
+    if (!dest.bExists || bProtectAttrOfExist)
         return bAttrSet;
-    return dest.bExists && dest.dwAttributes != dwItemAttributes;
+    return dest.dwAttributes != dwItemAttributes;
 }
 
-bool NeedsDirAttributes(bool bProtectAttrOfExist, const CDestState &dest, DWORD dwItemAttributes)
+bool NeedsDirAttributes(bool bProtectAttrOfExist, const CDestState &dest, DWORD dwItemAttributes, bool bCreatedByRun)
 {
-    if (!dest.bExists)
+    if (!dest.bExists || dest.dwAttributes == dwItemAttributes)
         return false;
-    if (dest.dwAttributes == FILE_ATTRIBUTE_DIRECTORY)
-        return dwItemAttributes != FILE_ATTRIBUTE_DIRECTORY;
-    return !bProtectAttrOfExist && dest.dwAttributes != dwItemAttributes;
+    return bCreatedByRun || !bProtectAttrOfExist;
 }
 
 DWORD FlagsAfterCopy(DWORD dwKind, int nTimeMode)

@@ -27,13 +27,15 @@ enum : int {
 // protection to an existing destination whose time differs from it in whole seconds.
 int ChooseFileTime(int nTimeMode, bool bProtectAttrOfExist, const CDestState &dest, const FILETIME &ftSource);
 
-// Without protection: an existing destination whose attributes differ. With protection: only when
-// the user changed the entry's attributes.
+// A file not there yet: only when the user changed the entry's attributes (the copy gives it the
+// source's). An existing one: without protection when its attributes differ; with protection only
+// when the user changed the entry's attributes.
 bool NeedsFileAttributes(bool bProtectAttrOfExist, const CDestState &dest, DWORD dwItemAttributes, bool bAttrSet);
 
-// A plain directory (as every new one is) gets the item's attributes when they are not plain;
-// one that already carries more gets them only without protection and when they differ.
-bool NeedsDirAttributes(bool bProtectAttrOfExist, const CDestState &dest, DWORD dwItemAttributes);
+// A directory this run created gets the item's attributes when they differ from what it was given
+// (a new directory is not always plain: compression or encryption may come with its volume); one
+// that was there before gets them only without protection and when they differ.
+bool NeedsDirAttributes(bool bProtectAttrOfExist, const CDestState &dest, DWORD dwItemAttributes, bool bCreatedByRun);
 
 // After a file was copied: the copy gave it the source's time, so a record that carries any flag
 // drops the set-time flag when the entry's choice is the source's time.
@@ -41,3 +43,5 @@ DWORD FlagsAfterCopy(DWORD dwKind, int nTimeMode);
 
 // Equal when both fall into the same second.
 bool IsSameSecond(const FILETIME &ftA, const FILETIME &ftB);
+// True when ftA falls into a later second than ftB. Raw file times: any year the system holds.
+bool IsLaterSecond(const FILETIME &ftA, const FILETIME &ftB);

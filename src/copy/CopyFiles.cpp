@@ -98,6 +98,7 @@ public:
         }
         m_strSrc = strSrc;
         m_strDst = strDst;
+        m_param.bCancelCopy = FALSE;
         ::SetEvent(m_evJob);
         if (!WaitHandlingMessages(m_tree, m_display, m_evDone, m_hThread, bPumpInput)) {
             dwError = ERROR_INVALID_HANDLE;
@@ -106,6 +107,9 @@ public:
         dwError = m_param.dwError;
         return m_param.nResult;
     }
+
+    // Stops the copy under way, where the system's copy can be stopped.
+    void CancelCopy() { ::InterlockedExchange(reinterpret_cast<volatile LONG *>(&m_param.bCancelCopy), TRUE); }
 
     // Tells the worker to quit and waits until it has; the events and the block outlive it.
     template <class PumpInput> void Stop(PumpInput bPumpInput)
@@ -195,6 +199,7 @@ bool HandleFileResult(CDirTreeCtrl &tree, CCopyItem &record, const std::wstring 
         log(0, LABEL_SKIPPED, L"Already Exist");
         return keep();
     case CR_SKIP_BY_USER: log(0, LABEL_SKIPPED, L"By User"); return keep();
+    case CR_COPY_CANCELED: return false; // the cancel button: not handled, and no failure
     case CR_CANCEL_BY_USER:
         log(0, LABEL_CANCELED, L"");
         stop(LABEL_CANCELED, L"");
@@ -258,7 +263,17 @@ void CDirTreeCtrl::CopyFiles(const std::wstring &strDestRoot, bool bOnlyUnproces
             continue;
         }
         DWORD dwError = 0;
-        const int nResult = worker.Run(strSrc, strDst, dwError, [&] { return bStatusShown() && !m_bCancel; });
+        // A cancel while the file is under way stops its copy, and a window says the run is
+        // stopping; the interface stays alive until the worker is done.
+        bool bStopping = false;
+        const int nResult = worker.Run(strSrc, strDst, dwError, [&] {
+            if (m_bCancel && !bStopping) {
+                bStopping = true;
+                worker.CancelCopy();
+                ShowRunStopping(*this, record.strPath.c_str());
+            }
+            return bStatusShown();
+        });
         if (HandleFileResult(*this, record, strSrc, strDst, nResult, dwError))
             ++nDone;
     }

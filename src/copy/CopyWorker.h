@@ -20,6 +20,7 @@ enum : int {
     CR_UP_TO_DATE = 0x1000,       // only-when-newer and the destination is not older
     CR_SKIP_BY_USER = 0x2000,     // the user answered No
     CR_ALREADY_EXIST = 0x4000,    // never-overwrite and the destination exists
+    CR_COPY_CANCELED = 0x400000,  // the copy under way was cancelled; nothing of it stays
     CR_CANCEL_BY_USER = 0x800000, // the user answered Cancel
 };
 
@@ -37,6 +38,7 @@ struct CopyThreadParam {
     int nMode = 0;         // FileOverWriteMode at the start of the phase
     int nResult = 0;
     DWORD dwError = 0;
+    BOOL bCancelCopy = FALSE; // set by the main thread: stop the copy under way
 };
 
 // The worker: waits for a job or the end, runs each job, and returns 0 once told to quit. After a
@@ -44,5 +46,15 @@ struct CopyThreadParam {
 unsigned __stdcall CopyThreadProc(void *pParam);
 
 // One file: the checks in their order, the overwrite question, then the copy. dwError is the
-// system's code for CR_SYSERR and 0 otherwise. A copy that fails leaves no file at dst behind.
-int CopyOneFile(HWND hOwner, int nMode, const std::wstring &strSrc, const std::wstring &strDst, DWORD &dwError);
+// system's code for CR_SYSERR and 0 otherwise. A copy that fails leaves nothing of itself behind,
+// and an existing destination is replaced only by a complete copy. *pbCancel (may be null)
+// turning TRUE stops a copy under way: CR_COPY_CANCELED.
+int CopyOneFile(HWND hOwner, int nMode, const std::wstring &strSrc, const std::wstring &strDst, DWORD &dwError,
+                BOOL *pbCancel = nullptr);
+
+// CopyOneFile once the source was found and the destination judged: pDstJudged is its status
+// when it was an existing file, null when its name was free. A name that is taken by the time
+// of the copy is judged again as an existing destination, by the same policy.
+int CopyJudgedFile(HWND hOwner, int nMode, const std::wstring &strSrc, const WIN32_FILE_ATTRIBUTE_DATA &dataSrc,
+                   const std::wstring &strDst, const WIN32_FILE_ATTRIBUTE_DATA *pDstJudged, DWORD &dwError,
+                   BOOL *pbCancel = nullptr);

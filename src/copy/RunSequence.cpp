@@ -1,27 +1,14 @@
 // The run: the destination directories are created from the tree's leaves, given their
 // attributes, then the files are copied; one summary message ends it, then the error log.
 #include "copy/CopyItem.h"
+#include "copy/DirCreation.h"
 #include "copy/RunStatus.h"
 #include "copy/RunSummary.h"
 #include "framework/Seams.h"
-#include "support/FileApiPath.h"
 #include "support/FileSystem.h"
 #include "support/Path.h"
 #include "support/SystemError.h"
 #include "tree/DirTreeCtrl.h"
-
-namespace {
-
-// Most leaves have their parent already, from the leaf before: one call makes them. Otherwise
-// every missing level is made from the drive down, and what stands in the way is reported.
-int CreateLeafDirectory(const std::wstring &strPath)
-{
-    if (::CreateDirectoryW(FileApiPath(strPath).c_str(), nullptr))
-        return CDP_CREATED;
-    return CreateDirectoryPath(strPath, true);
-}
-
-} // namespace
 
 void CDirTreeCtrl::ExecuteCopy(const std::wstring &strDestRoot, bool bDirectoryOnly, bool bOnlyUnprocessed)
 {
@@ -30,6 +17,7 @@ void CDirTreeCtrl::ExecuteCopy(const std::wstring &strDestRoot, bool bDirectoryO
     m_nDiskFull = m_nSkipped = m_nProcessed = m_nNameTwins = 0;
     m_strFailedDir.clear();
     m_dwFailedDirError = 0;
+    m_setCreatedDirs.clear();
     m_pErrorLog = std::make_unique<std::string>();
     m_pErrorLog->reserve(65536);
 
@@ -44,7 +32,7 @@ void CDirTreeCtrl::ExecuteCopy(const std::wstring &strDestRoot, bool bDirectoryO
         if (m_bCancel)
             break;
         ShowRunItem(*this, nullptr, strPath.c_str());
-        const int nResult = CreateLeafDirectory(strPath);
+        const int nResult = CreateRunDirectory(strPath, m_setCreatedDirs);
         if (nResult == CDP_EXISTS || nResult == CDP_CREATED)
             continue;
         const DWORD dwError = ::GetLastError();

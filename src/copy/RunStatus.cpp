@@ -61,6 +61,12 @@ void FlushRunStatus(CDirTreeCtrl &tree)
         Show(tree, false);
 }
 
+void ShowRunStopping(CDirTreeCtrl &tree, const wchar_t *pszItem)
+{
+    if (tree.OpenStatusWnd(false))
+        ShowRunPhase(tree, L"Canceling Copy File.", pszItem);
+}
+
 DWORD RunStatusDueIn()
 {
     if (!t_pacing.bKept)

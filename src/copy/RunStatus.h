@@ -19,3 +19,6 @@ void ShowRunItem(CDirTreeCtrl &tree, const wchar_t *pszLine1, const wchar_t *psz
 void FlushRunStatus(CDirTreeCtrl &tree);
 // Milliseconds until a kept item is due (0: now); INFINITE when nothing is kept.
 DWORD RunStatusDueIn();
+// The run was cancelled while pszItem is under way: a status window without a cancel button says
+// so until the run ends.
+void ShowRunStopping(CDirTreeCtrl &tree, const wchar_t *pszItem);

@@ -1,4 +1,5 @@
 #include "support/StatusWnd.h"
+#include "support/Pump.h"
 
 #include <commctrl.h>
 
@@ -101,6 +102,8 @@ BOOL CStatusWnd::OnInitDialog()
     else
         CenterOnOwner();
     ShowWindow(SW_SHOW);
+    // The owner's loop drains the queue while this window is shown: Escape must reach it there.
+    AddPumpDialog(m_hWnd);
     SetStatus(m_strLine1.c_str(), m_strLine2.c_str(), 0, 0);
     if (m_nFramePeriod > 0)
         ::SetTimer(m_hWnd, kTimerID, static_cast<UINT>(m_nFramePeriod), nullptr);
@@ -164,6 +167,7 @@ LRESULT CStatusWnd::WindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam)
         }
         break;
     case WM_DESTROY:
+        RemovePumpDialog(m_hWnd);
         ::KillTimer(m_hWnd, kTimerID);
         EnableOwnerAgain();
         break;

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 class CScanDisplay;
@@ -62,8 +63,9 @@ public:
     void EndLabelEdit(bool bCancel);
 
     // Status window of a scan or run (DirTreeStatus.cpp).
-    // Opens it over the main window with m_bCancel as its cancel flag; false when it cannot be made.
-    bool OpenStatusWnd();
+    // Opens it over the main window with m_bCancel as its cancel flag (without a cancel button when
+    // bCancelButton is false); false when it cannot be made.
+    bool OpenStatusWnd(bool bCancelButton = true);
     // Destroys and deletes it; nothing when there is none.
     void CloseStatusWnd();
     // SetStatus of the status window when there is one (null texts leave their line).
@@ -120,10 +122,11 @@ public:
     int m_nSkipped = 0;
     int m_nProcessed = 0;
     int m_nNameTwins = 0;
-    std::unique_ptr<std::string> m_pErrorLog; // the run's log lines; null between runs
-    FILETIME m_ftNow = {};                    // start of the file copy phase (UTC)
-    std::wstring m_strFailedDir;              // the directory whose creation failed, for the summary
-    DWORD m_dwFailedDirError = 0;             // and the system's error code for it
+    std::unique_ptr<std::string> m_pErrorLog;          // the run's log lines; null between runs
+    FILETIME m_ftNow = {};                             // start of the file copy phase (UTC)
+    std::wstring m_strFailedDir;                       // the directory whose creation failed, for the summary
+    DWORD m_dwFailedDirError = 0;                      // and the system's error code for it
+    std::unordered_set<std::wstring> m_setCreatedDirs; // destination directories this run made
 
     // Set by the main window while it is busy: keys, label editing and dragging are refused.
     bool m_bLocked = false;

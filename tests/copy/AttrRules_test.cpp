@@ -75,9 +75,10 @@ TEST(AttrRules, FileAttributes)
     };
     const DWORD A = FILE_ATTRIBUTE_ARCHIVE, R = FILE_ATTRIBUTE_READONLY, H = FILE_ATTRIBUTE_HIDDEN;
     const Case cases[] = {
-        // Without protection: the destination's own attributes decide.
+        // A file not there yet: the user's edit, whatever the protection.
         {false, Missing(), A | R, false, false},
-        {false, Missing(), A | R, true, false},
+        {false, Missing(), A | R, true, true},
+        // Without protection: the destination's own attributes decide.
         {false, Existing(A), A, false, false},
         {false, Existing(A), A, true, false},
         {false, Existing(A), A | R, false, true},
@@ -101,29 +102,35 @@ TEST(AttrRules, DirectoryAttributes)
         bool bProtect;
         CDestState dest;
         DWORD dwItem;
+        bool bCreated;
         bool bExpected;
     };
     const DWORD D = FILE_ATTRIBUTE_DIRECTORY, H = FILE_ATTRIBUTE_HIDDEN, S = FILE_ATTRIBUTE_SYSTEM,
-                R = FILE_ATTRIBUTE_READONLY;
+                R = FILE_ATTRIBUTE_READONLY, C = FILE_ATTRIBUTE_COMPRESSED;
     const Case cases[] = {
-        {false, Missing(), D | H, false},
-        {true, Missing(), D | H, false},
-        // A plain directory, as every new one is, takes what the item carries, protection or not.
-        {true, Existing(D), D, false},
-        {false, Existing(D), D, false},
-        {true, Existing(D), D | H, true},
-        {false, Existing(D), D | H | S, true},
-        {true, Existing(D), D | R, true},
-        // One that already carried more keeps it under protection.
-        {true, Existing(D | H), D, false},
-        {true, Existing(D | H), D | S, false},
-        {false, Existing(D | H), D, true},
-        {false, Existing(D | H), D | H, false},
-        {false, Existing(D | H), D | H | S, true},
+        {false, Missing(), D | H, false, false},
+        {true, Missing(), D | H, false, false},
+        // Made by this run: the item's attributes when they differ, protection or not.
+        {true, Existing(D), D, true, false},
+        {false, Existing(D), D, true, false},
+        {true, Existing(D), D | H, true, true},
+        {false, Existing(D), D | H | S, true, true},
+        {true, Existing(D), D | R, true, true},
+        // New on a compressing volume: not taken for an old one.
+        {true, Existing(D | C), D | H, true, true},
+        // There before, plain or not: kept under protection.
+        {true, Existing(D), D | H, false, false},
+        {true, Existing(D), D | R, false, false},
+        {true, Existing(D | H), D, false, false},
+        {true, Existing(D | H), D | S, false, false},
+        {false, Existing(D), D | H, false, true},
+        {false, Existing(D | H), D, false, true},
+        {false, Existing(D | H), D | H, false, false},
+        {false, Existing(D | H), D | H | S, false, true},
     };
     int nRow = 0;
     for (const Case &c : cases) {
-        EXPECT_EQ(NeedsDirAttributes(c.bProtect, c.dest, c.dwItem), c.bExpected) << "row " << nRow;
+        EXPECT_EQ(NeedsDirAttributes(c.bProtect, c.dest, c.dwItem, c.bCreated), c.bExpected) << "row " << nRow;
         ++nRow;
     }
 }

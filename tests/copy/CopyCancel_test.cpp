@@ -51,6 +51,21 @@ TEST_F(CopyCancel, DuringCreationTheDirectoryUnderWayIsTheLast)
     EXPECT_TRUE(TreeState(m_strDst).empty());
 }
 
+TEST_F(CopyCancel, EscapeInTheStatusWindowCancelsAsTheButtonDoes)
+{
+    CCancelWhen cancel(
+        [](const std::wstring &strLine1, const std::wstring &strLine2) {
+            return strLine1 == L"Creating Sub Directory." && EndsWith(strLine2, L"\\d1");
+        },
+        true);
+    Run();
+    EXPECT_TRUE(cancel.m_bPressed);
+    EXPECT_TRUE(cancel.m_bFocusInStatus) << "the keys do not reach the status window";
+    ExpectInterrupted();
+    EXPECT_TRUE(PathExists(Dst(L"d1")));
+    EXPECT_FALSE(PathExists(Dst(L"d2")));
+}
+
 TEST_F(CopyCancel, DuringAttributesTheDirectoryUnderWayIsTheLast)
 {
     CCancelWhen cancel([](const std::wstring &strLine1, const std::wstring &strLine2) {
@@ -105,6 +120,56 @@ TEST_F(CopyCancel, DuringCopyingTheFileUnderWayFinishesAndTheRerunCopiesTheRest)
     EXPECT_EQ(m_tree.m_nProcessed, 3);
     for (const wchar_t *pszDir : {L"d1", L"d2", L"d3"})
         EXPECT_TRUE(Dir(pszDir)->IsCopied()) << pszDir;
+}
+
+// Cancelled while the worker is busy with a file: the interface goes on painting, a window without
+// a cancel button says the run is stopping, and it goes with the run.
+TEST_F(CopyCancel, WhileAFileIsUnderWayTheWindowSaysTheRunIsStoppingAndKeepsPainting)
+{
+    ASSERT_TRUE(m_dir.WriteFile(L"dst\\d1\\b.txt", "old b"));
+    m_tree.FileOverWriteMode = FOW_ASK;
+    m_seams.m_listOverwriteAnswers = {IDNO};
+    const DWORD dwUiThread = ::GetCurrentThreadId();
+    HWND hStopping = nullptr;
+    bool bButtonShown = true, bPainted = false;
+    std::wstring strItem;
+    m_seams.m_fnDuringQuestion = [&] {
+        ASSERT_TRUE(m_tree.m_pStatusWnd && m_tree.m_pStatusWnd->m_hWnd);
+        ::PostMessageW(m_tree.m_pStatusWnd->GetDlgItem(IDC_STATUS_CANCEL), BM_CLICK, 0, 0);
+        for (int i = 0; i < 500 && !hStopping; ++i) {
+            ::EnumThreadWindows(
+                dwUiThread,
+                [](HWND hWnd, LPARAM lParam) {
+                    wchar_t sz[64] = {};
+                    ::GetDlgItemTextW(hWnd, IDC_STATUS_LINE1, sz, 64);
+                    if (::IsWindowVisible(hWnd) && std::wstring(sz) == L"Canceling Copy File.")
+                        *reinterpret_cast<HWND *>(lParam) = hWnd;
+                    return TRUE;
+                },
+                reinterpret_cast<LPARAM>(&hStopping));
+            ::Sleep(10);
+        }
+        if (!hStopping)
+            return;
+        bButtonShown = ::IsWindowVisible(::GetDlgItem(hStopping, IDC_STATUS_CANCEL)) != FALSE;
+        wchar_t sz[64] = {};
+        ::GetDlgItemTextW(hStopping, IDC_STATUS_LINE2, sz, 64);
+        strItem = sz;
+        ::InvalidateRect(hStopping, nullptr, TRUE);
+        for (int i = 0; i < 500 && !bPainted; ++i) {
+            bPainted = !::GetUpdateRect(hStopping, nullptr, FALSE);
+            ::Sleep(10);
+        }
+    };
+    Run();
+    ASSERT_NE(hStopping, nullptr) << "nothing said the run is stopping";
+    EXPECT_FALSE(bButtonShown);
+    EXPECT_EQ(strItem, L"b.txt");
+    EXPECT_TRUE(bPainted) << "the window was not painted while the file was under way";
+    EXPECT_FALSE(::IsWindow(hStopping));
+    ExpectInterrupted();
+    EXPECT_EQ(FileBytes(Dst(L"d1\\b.txt")), "old b");
+    EXPECT_FALSE(PathExists(Dst(L"d1\\c.txt")));
 }
 
 } // namespace

@@ -108,23 +108,36 @@ TEST_F(CopyDiskFull, BreakOnDiskFullStopsAtTheFirstFileThatDoesNotFit)
     EXPECT_NE(LogText().find(L"[CopyFile:Failed(Disk Full)] ※※※ 処理を中止しました ※※※\r\n"), std::wstring::npos);
 }
 
-TEST_F(CopyDiskFull, AReplacedDestinationsClustersCountAsFree)
+// The old file stays until its replacement is complete: a replacement needs room beside it, and
+// one that would fit only once the old file is gone does not fit.
+TEST_F(CopyDiskFull, AReplacementNeedsRoomBesideTheOldFile)
 {
     Source(L"same.bin", 64 * KIB);
     ASSERT_TRUE(WriteBytes(Dst(L"same.bin"), 64 * KIB - 100, 'o'));
     ASSERT_TRUE(SetLastWrite(Dst(L"same.bin"), LocalFileTime(2001, 1, 1, 0, 0, 0)));
+    const CTreeState before = TreeState(m_strDst);
     LoadTree();
     LeaveFree(4 * KIB);
 
     Run();
+    EXPECT_EQ(m_seams.Only(L"Result ...").strText, L"容量不足で複写されなかったﾌｧｲﾙが 1 件 あります。");
+    EXPECT_TRUE(TreeState(m_strDst) == before);
+    EXPECT_EQ(Count(LogText(), L"[CopyFile:Failed(Disk Full)] "), 1u);
+
+    // With room for both, it is replaced, and nothing else is left in the directory.
+    ASSERT_TRUE(::DeleteFileW((m_strWork + L"\\filler").c_str()));
+    LeaveFree(64 * KIB);
+    m_seams.m_listMessages.clear();
+    Run();
     EXPECT_EQ(m_seams.Only(L"Result ...").strText, L"全て正常に処理できました。");
     EXPECT_EQ(FileBytes(Dst(L"same.bin")), FileBytes(Src(L"same.bin")));
+    EXPECT_EQ(ListDir(m_strDst).size(), 1u);
 }
 
-TEST_F(CopyDiskFull, ACopyThatFailsPartWayLeavesNoFileBehind)
+// A second name of another file: removing it would free nothing. The old design counted its
+// clusters as free, removed it and then ran out of space; now it is not enough room and stays.
+TEST_F(CopyDiskFull, ALinkedDestinationIsKeptWhenTheSpaceIsShort)
 {
-    // A second name of another file: deleting it frees nothing, so the copy runs out of space
-    // after the check counted the old destination's clusters as free.
     ASSERT_TRUE(WriteBytes(m_strWork + L"\\keep.bin", 128 * KIB, 'k'));
     ASSERT_TRUE(::CreateHardLinkW(Dst(L"big.bin").c_str(), (m_strWork + L"\\keep.bin").c_str(), nullptr));
     Source(L"big.bin", 160 * KIB);
@@ -133,13 +146,35 @@ TEST_F(CopyDiskFull, ACopyThatFailsPartWayLeavesNoFileBehind)
     LeaveFree(64 * KIB);
 
     Run();
+    EXPECT_EQ(m_seams.Only(L"Result ...").strText, L"容量不足で複写されなかったﾌｧｲﾙが 1 件 あります。");
+    EXPECT_EQ(FileBytes(Dst(L"big.bin")), std::string(128 * KIB, 'k'));
+    EXPECT_EQ(FileBytes(m_strWork + L"\\keep.bin"), std::string(128 * KIB, 'k'));
+    EXPECT_FALSE(File(L"", L"big.bin")->IsProcessed());
+}
+
+// The disk fills during the copy (the source grew while the question was open, past what the
+// check had seen): the copy fails, its temporary file is gone, and the old file is as it was.
+TEST_F(CopyDiskFull, AReplacementThatFailsPartWayKeepsTheOldFile)
+{
+    Source(L"grows.bin", 16 * KIB);
+    ASSERT_TRUE(WriteBytes(Dst(L"grows.bin"), 8 * KIB, 'o'));
+    ASSERT_TRUE(SetLastWrite(Dst(L"grows.bin"), LocalFileTime(2001, 1, 1, 0, 0, 0)));
+    ASSERT_TRUE(::SetFileAttributesW(Dst(L"grows.bin").c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE));
+    const CTreeState before = TreeState(m_strDst);
+    LoadTree();
+    m_tree.FileOverWriteMode = FOW_ASK;
+    m_seams.m_listOverwriteAnswers = {IDYES};
+    LeaveFree(256 * KIB);
+    m_seams.m_fnDuringQuestion = [&] { EXPECT_TRUE(WriteBytes(Src(L"grows.bin"), 512 * KIB, 'n')); };
+
+    Run();
     const CAskedMessage fatal = m_seams.Only(L"Fatal Error");
     EXPECT_NE(fatal.strText.find(L"(" + GetSystemErrorText(ERROR_DISK_FULL, true) + L")"), std::wstring::npos)
         << "message: " << fatal.strText.size();
     EXPECT_EQ(m_seams.Only(L"Result ...").strText, L"複写処理でｴﾗｰを起こしたﾌｧｲﾙがあります。");
-    EXPECT_FALSE(PathExists(Dst(L"big.bin")));
-    EXPECT_EQ(FileBytes(m_strWork + L"\\keep.bin"), std::string(128 * KIB, 'k'));
-    EXPECT_FALSE(File(L"", L"big.bin")->IsProcessed());
+    EXPECT_TRUE(TreeState(m_strDst) == before) << "the old file changed or something was left beside it";
+    EXPECT_FALSE(File(L"", L"grows.bin")->IsProcessed());
+    m_source = TreeState(m_strSrc); // it grew on purpose
 }
 
 // The worker keeps the volume it copies into open: every answer is still the volume's free space

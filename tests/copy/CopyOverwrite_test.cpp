@@ -141,4 +141,58 @@ TEST_F(CopyOverwrite, AskingPolicyFollowsYesNoAndCancel)
         << strLog.c_str();
 }
 
+// Times far from today: the whole seconds of the stored times decide, and the question shows
+// them as they are, outside the range of a 32-bit count of seconds too.
+class CopyOverwriteFarTimes : public CRunTest {};
+
+TEST_F(CopyOverwriteFarTimes, OnlyWhenNewerAndTheQuestionUseTheStoredTimes)
+{
+    const FILETIME t2040 = LocalFileTime(2040, 5, 1, 12, 0, 0), t2045 = LocalFileTime(2045, 5, 1, 12, 0, 0);
+    const FILETIME t1960 = LocalFileTime(1960, 5, 1, 12, 0, 0), t1965 = LocalFileTime(1965, 5, 1, 12, 0, 0);
+    const struct {
+        const wchar_t *pszName;
+        FILETIME ftSrc, ftDst;
+        bool bReplaced;
+    } cases[] = {
+        {L"a.txt", t2045, t2040, true},
+        {L"b.txt", t2040, t2045, false},
+        {L"c.txt", t1965, t1960, true},
+        {L"d.txt", t1960, t1965, false},
+    };
+    for (const auto &c : cases) {
+        ASSERT_TRUE(m_dir.WriteFile(std::wstring(L"src\\") + c.pszName, "source"));
+        ASSERT_TRUE(m_dir.WriteFile(std::wstring(L"dst\\") + c.pszName, "dest"));
+        ASSERT_TRUE(SetLastWrite(Src(c.pszName), c.ftSrc));
+        ASSERT_TRUE(SetLastWrite(Dst(c.pszName), c.ftDst));
+    }
+    LoadTree();
+    m_tree.ProtectAttrOfExist = 1; // kept destinations keep their times
+
+    // Asked first, answered No: nothing changes, and each question shows both times as stored.
+    m_tree.FileOverWriteMode = FOW_ASK;
+    m_seams.m_listOverwriteAnswers = {IDNO, IDNO, IDNO, IDNO};
+    Run();
+    const std::wstring strQuestions = [&] {
+        std::wstring str;
+        for (const auto &msg : m_seams.m_listMessages)
+            str += msg.strText;
+        return str;
+    }();
+    for (const wchar_t *pszShown : {L" [2045/05/01 12:00:00] [6]\n    複写先 : ", L" [2040/05/01 12:00:00] [4]\n",
+                                    L" [1960/05/01 12:00:00] [6]\n    複写先 : ", L" [1965/05/01 12:00:00] [4]\n"})
+        EXPECT_EQ(Count(strQuestions, pszShown), 1u) << Count(strQuestions, L"上書き");
+
+    for (auto &pFile : Dir(L"")->m_listFiles)
+        pFile->SetProcessed(false);
+    m_seams.m_listMessages.clear();
+    m_tree.FileOverWriteMode = FOW_IF_NEWER;
+    Run();
+    for (const auto &c : cases) {
+        EXPECT_EQ(FileBytes(Dst(c.pszName)), c.bReplaced ? "source" : "dest") << c.pszName;
+        EXPECT_EQ(TreeState(m_strDst).at(c.pszName).nLastWrite, U64(c.bReplaced ? c.ftSrc : c.ftDst)) << c.pszName;
+    }
+    EXPECT_EQ(m_tree.m_nSkipped, 2);
+    EXPECT_EQ(Count(LogText(), L"[CopyFile:Skipped(Up to Date)] "), 2u);
+}
+
 } // namespace

@@ -125,6 +125,7 @@ TEST_F(CopyRun, ADestinationHeldOpenStopsTheRunAndStaysAsItWas)
     LoadTree();
     m_tree.FileOverWriteMode = FOW_ALWAYS;
 
+    // Held without shared deletion: the complete copy cannot take its place.
     {
         CFileHandle hHeld(::CreateFileW(Dst(L"held.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
         ASSERT_TRUE(hHeld);
@@ -133,14 +134,14 @@ TEST_F(CopyRun, ADestinationHeldOpenStopsTheRunAndStaysAsItWas)
     const CAskedMessage fatal = m_seams.Only(L"Fatal Error");
     EXPECT_EQ(fatal.strText, L"ﾌｧｲﾙの複写処理でｴﾗｰが発生しました。\n処理を中止します。\n\n   複写元 : " +
                                  Src(L"held.txt") + L"\n   複写先 : " + Dst(L"held.txt") + L"\n\n(" +
-                                 GetSystemErrorText(ERROR_SHARING_VIOLATION, true) + L")");
+                                 GetSystemErrorText(ERROR_ACCESS_DENIED, true) + L")");
     EXPECT_EQ(m_seams.Only(L"Result ...").strText, L"複写処理でｴﾗｰを起こしたﾌｧｲﾙがあります。");
     EXPECT_EQ(FileBytes(Dst(L"held.txt")), "old");
     EXPECT_EQ(::GetFileAttributesW(Dst(L"held.txt").c_str()), dwHeldAttributes);
     EXPECT_TRUE(dwHeldAttributes & FILE_ATTRIBUTE_READONLY);
     EXPECT_FALSE(PathExists(Dst(L"later.txt")));
     EXPECT_NE(LogText().find(L"[CopyFile:Failed(SysErr)] " + Src(L"held.txt") + L" -> " + Dst(L"held.txt") +
-                             L" , ErrCode(  32)"),
+                             L" , ErrCode(   5)"),
               std::wstring::npos)
         << LogText().c_str();
     ::SetFileAttributesW(Dst(L"held.txt").c_str(), FILE_ATTRIBUTE_NORMAL);

@@ -150,11 +150,13 @@ private:
 };
 
 // Presses the status window's cancel button when line 2 changes to what fnWhen waits for (with
-// line 1 as shown). The click is posted when the line is set, so it lands at the next drain.
+// line 1 as shown), or with bByEscape the Escape key: its key messages go where the keyboard
+// focus is, as a person's would. Either is posted when the line is set, so it lands at the next
+// drain.
 class CCancelWhen {
 public:
-    explicit CCancelWhen(std::function<bool(const std::wstring &, const std::wstring &)> fnWhen)
-        : m_fnWhen(std::move(fnWhen))
+    explicit CCancelWhen(std::function<bool(const std::wstring &, const std::wstring &)> fnWhen, bool bByEscape = false)
+        : m_fnWhen(std::move(fnWhen)), m_bByEscape(bByEscape)
     {
         s_pThis = this;
         m_hHook = ::SetWindowsHookExW(WH_CALLWNDPROC, HookProc, nullptr, ::GetCurrentThreadId());
@@ -170,6 +172,7 @@ public:
 
     bool IsHooked() const { return m_hHook != nullptr; }
     bool m_bPressed = false;
+    bool m_bFocusInStatus = false; // where the Escape key went
 
 private:
     static LRESULT CALLBACK HookProc(int nCode, WPARAM wParam, LPARAM lParam)
@@ -183,7 +186,14 @@ private:
             ::GetDlgItemTextW(hStatus, IDC_STATUS_LINE1, szLine1, 1024);
             if (hButton && s_pThis->m_fnWhen(szLine1, reinterpret_cast<const wchar_t *>(pMsg->lParam))) {
                 s_pThis->m_bPressed = true;
-                ::PostMessageW(hButton, BM_CLICK, 0, 0);
+                if (s_pThis->m_bByEscape) {
+                    const HWND hFocus = ::GetFocus();
+                    s_pThis->m_bFocusInStatus = hFocus && (hFocus == hStatus || ::IsChild(hStatus, hFocus));
+                    ::PostMessageW(hFocus, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+                    ::PostMessageW(hFocus, WM_KEYUP, VK_ESCAPE, 0xC0010001);
+                } else {
+                    ::PostMessageW(hButton, BM_CLICK, 0, 0);
+                }
             }
         }
         return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
@@ -191,6 +201,7 @@ private:
 
     static inline CCancelWhen *s_pThis = nullptr;
     std::function<bool(const std::wstring &, const std::wstring &)> m_fnWhen;
+    bool m_bByEscape;
     HHOOK m_hHook = nullptr;
 };
 

@@ -49,10 +49,26 @@ protected:
         pTest->m_nNodesAtCancel = tree.GetCount();
     }
 
+    // The same moment, with the Escape key: its messages go where the keyboard focus is.
+    static void CALLBACK PressEscape(HWND, UINT, UINT_PTR, DWORD)
+    {
+        ScanStatus *pTest = s_pRunning;
+        CDirTreeCtrl &tree = pTest->Tree();
+        if (pTest->m_hStatus || tree.GetCount() < 12 || !tree.m_pStatusWnd)
+            return;
+        pTest->m_hStatus = tree.m_pStatusWnd->m_hWnd;
+        const HWND hFocus = ::GetFocus();
+        pTest->m_bFocusInStatus = hFocus && (hFocus == pTest->m_hStatus || ::IsChild(pTest->m_hStatus, hFocus));
+        ::PostMessageW(hFocus, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+        ::PostMessageW(hFocus, WM_KEYUP, VK_ESCAPE, 0xC0010001);
+        pTest->m_nNodesAtCancel = tree.GetCount();
+    }
+
     static inline ScanStatus *s_pRunning = nullptr;
     HWND m_hStatus = nullptr;
     std::wstring m_strLine1, m_strLine2;
     bool m_bStatusVisible = false, m_bButtonVisible = false, m_bClosedAtOnce = false, m_bCaretShown = false;
+    bool m_bFocusInStatus = false;
     int m_nCancelFlag = 0;
     UINT m_nNodesAtCancel = 0;
 };
@@ -133,6 +149,27 @@ TEST_F(ScanStatus, CancelDuringADeepScanStopsEveryLevelAndStillEndsTheScan)
     m_seams.m_listMessageAnswers.push_back(IDOK);
     EXPECT_EQ(Scan(m_src.Path()), nFull);
     EXPECT_EQ(Tree().m_bCancel, 0);
+}
+
+TEST_F(ScanStatus, EscapeInTheStatusWindowCancelsTheScan)
+{
+    MakeDeepSource();
+    Tree().NotCopyFile = 0;
+    const int nFull = Scan(m_src.Path());
+    m_seams.m_listMessageAnswers.push_back(IDOK); // replace the tree
+    s_pRunning = this;
+    ::SetTimer(m_dlg.m_hWnd, 1, USER_TIMER_MINIMUM, &ScanStatus::PressEscape);
+    const int nCancelled = Scan(m_src.Path());
+    ::KillTimer(m_dlg.m_hWnd, 1);
+    s_pRunning = nullptr;
+
+    ASSERT_NE(m_hStatus, nullptr) << "the scan ended before the key could be pressed";
+    EXPECT_TRUE(m_bFocusInStatus) << "the keys do not reach the status window";
+    EXPECT_EQ(Tree().m_bCancel, 1);
+    EXPECT_LT(nCancelled, nFull);
+    EXPECT_LE(Tree().GetCount(), m_nNodesAtCancel + 1);
+    EXPECT_FALSE(::IsWindow(m_hStatus));
+    ExpectScanEnded();
 }
 
 } // namespace
