@@ -14,11 +14,11 @@ namespace {
 
 // Most leaves have their parent already, from the leaf before: one call makes them. Otherwise
 // every missing level is made from the drive down, and what stands in the way is reported.
-int CreateLeafDirectory(const std::wstring &strPath)
+int CreateLeafDirectory(const std::wstring &strPath, std::wstring &strFailedLevel)
 {
     if (::CreateDirectoryW(FileApiPath(strPath).c_str(), nullptr))
         return CDP_CREATED;
-    return CreateDirectoryPath(strPath, true);
+    return CreateDirectoryPath(strPath, true, &strFailedLevel);
 }
 
 } // namespace
@@ -30,6 +30,7 @@ void CDirTreeCtrl::ExecuteCopy(const std::wstring &strDestRoot, bool bDirectoryO
     m_nDiskFull = m_nSkipped = m_nProcessed = 0;
     m_strFailedDir.clear();
     m_dwFailedDirError = 0;
+    m_strDestRoot = strDestRoot;
     m_pErrorLog = std::make_unique<std::string>();
     m_pErrorLog->reserve(65536);
 
@@ -44,13 +45,17 @@ void CDirTreeCtrl::ExecuteCopy(const std::wstring &strDestRoot, bool bDirectoryO
         if (m_bCancel)
             break;
         ShowRunItem(*this, nullptr, strPath.c_str());
-        const int nResult = CreateLeafDirectory(strPath);
+        std::wstring strFailedLevel;
+        const int nResult = CreateLeafDirectory(strPath, strFailedLevel);
         if (nResult == CDP_EXISTS || nResult == CDP_CREATED)
             continue;
         const DWORD dwError = ::GetLastError();
-        AddErrorLog(dwError, L"CreateDir:Failed", L"", strPath, L"");
+        // The level that could not be made, not the leaf that was asked for.
+        if (strFailedLevel.empty())
+            strFailedLevel = strPath;
+        AddErrorLog(dwError, L"CreateDir:Failed", L"", strFailedLevel, L"");
         m_dwResult |= RF_CREATEDIR_FAILED;
-        m_strFailedDir = strPath;
+        m_strFailedDir = strFailedLevel;
         m_dwFailedDirError = dwError;
         break;
     }
@@ -95,7 +100,10 @@ void CDirTreeCtrl::CollectLeafDirs(std::vector<std::wstring> &list, const std::w
         if (!pChild)
             continue;
         ++nChildren;
-        CollectLeafDirs(list, JoinPath(strPath, pChild->m_strName), hChild);
+        const std::wstring strChildPath = JoinPath(strPath, pChild->m_strName);
+        if (!GuardDestPath(strChildPath))
+            return;
+        CollectLeafDirs(list, strChildPath, hChild);
     }
     if (nChildren == 0) {
         ShowRunItem(*this, nullptr, strPath.c_str());
