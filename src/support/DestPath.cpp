@@ -1,6 +1,7 @@
 #include "support/DestPath.h"
 
 #include "framework/Handles.h"
+#include "support/FileApiPath.h"
 #include "support/ItemName.h"
 #include "support/Path.h"
 
@@ -45,7 +46,7 @@ size_t AbsoluteRootLength(const std::wstring &strPath)
 // The system's identity of an existing file or directory.
 bool GetIdentity(const std::wstring &strPath, BY_HANDLE_FILE_INFORMATION &info)
 {
-    CFileHandle file(::CreateFileW(strPath.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+    CFileHandle file(::CreateFileW(FileApiPath(strPath).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     return file && ::GetFileInformationByHandle(file, &info);
 }
@@ -54,6 +55,16 @@ bool SameIdentity(const BY_HANDLE_FILE_INFORMATION &a, const BY_HANDLE_FILE_INFO
 {
     return a.dwVolumeSerialNumber == b.dwVolumeSerialNumber && a.nFileIndexHigh == b.nFileIndexHigh &&
            a.nFileIndexLow == b.nFileIndexLow;
+}
+
+// What a file-system call reaches with this path: the extended form takes the text literally
+// (a name such as "CON" or "a." is a plain entry there); the ordinary form is what the system
+// makes of it.
+std::wstring ResolvedPath(const std::wstring &strPath)
+{
+    if (FileApiPath(strPath).compare(0, 4, L"\\\\?\\") == 0)
+        return strPath;
+    return GetFullPath(strPath);
 }
 
 std::wstring WithoutTrailingSeparator(std::wstring strPath)
@@ -125,8 +136,8 @@ CDestPath NormaliseDestination(const std::wstring &strInput)
 
 bool IsPathWithin(const std::wstring &strDir, const std::wstring &strPath)
 {
-    const std::wstring strFullDir = WithoutTrailingSeparator(GetFullPath(strDir));
-    const std::wstring strFull = WithoutTrailingSeparator(GetFullPath(strPath));
+    const std::wstring strFullDir = WithoutTrailingSeparator(ResolvedPath(strDir));
+    const std::wstring strFull = WithoutTrailingSeparator(ResolvedPath(strPath));
     if (strFullDir.empty() || strFull.size() < strFullDir.size())
         return false;
     if (CompareNameNoCase(std::wstring_view(strFull).substr(0, strFullDir.size()), strFullDir) != 0)

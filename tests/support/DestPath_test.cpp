@@ -74,8 +74,12 @@ TEST(IsPathWithin, BelowOrTheDirectoryItselfAfterNormalising)
         {L"D:\\dst", L"D:\\dst2\\a", false},
         {L"D:\\dst", L"D:\\ds", false},
         {L"D:\\dst", L"E:\\dst\\a", false},
-        {L"D:\\dst", L"D:\\dst\\CON", false},
-        {L"D:\\dst", L"D:\\dst\\nul.txt", false},
+        // Plain names are taken literally by the calls (extended form): a device name is an entry.
+        {L"D:\\dst", L"D:\\dst\\CON", true},
+        {L"D:\\dst", L"D:\\dst\\nul.txt", true},
+        {L"D:\\dst", L"D:\\dst\\trail.", true},
+        // With "." or ".." the system resolves the path, devices included.
+        {L"D:\\dst", L"D:\\dst\\.\\CON", false},
         {L"", L"D:\\dst", false},
     };
     for (const auto &c : cases)
