@@ -46,8 +46,9 @@ size_t AbsoluteRootLength(const std::wstring &strPath)
 // The system's identity of an existing file or directory.
 bool GetIdentity(const std::wstring &strPath, BY_HANDLE_FILE_INFORMATION &info)
 {
-    CFileHandle file(::CreateFileW(FileApiPath(strPath).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                   OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    CFileHandle file(::CreateFileW(FileApiPath(strPath).c_str(), 0,
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                   FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     return file && ::GetFileInformationByHandle(file, &info);
 }
 
