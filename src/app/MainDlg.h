@@ -16,7 +16,8 @@ class CMainDlg : public CDialog {
 public:
     explicit CMainDlg(HWND hParent = nullptr);
 
-    // Runs a tool bar command (WM_TOOLCOMMAND); ids outside the tool bar's are ignored.
+    // Runs a tool bar command (WM_TOOLCOMMAND); ids outside the tool bar's are ignored, and so is
+    // any command that arrives while the window is busy or another command is under way.
     void DispatchCommand(UINT nID);
 
     // Off: busy, wait cursor, every tool bar button and the destination row and report pane
@@ -78,7 +79,10 @@ private:
     // The label of the tree's top node.
     std::wstring RootLabel() const;
 
+    void RunToolCommand(UINT nID);
+
     int m_bBusy = 0;
+    bool m_bDispatching = false;     // a command is under way
     HICON m_hIcon;                   // shared resource icon: not destroyed
     CFont m_fontReport;              // fixed pitch, for the report pane
     HCURSOR m_hcurRestore = nullptr; // the cursor before the wait cursor

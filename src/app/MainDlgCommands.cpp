@@ -7,6 +7,17 @@
 
 void CMainDlg::DispatchCommand(UINT nID)
 {
+    // A command is never started inside another: a scan or run pumps messages, and so does every
+    // question a command asks, so a command posted meanwhile would otherwise run in the middle.
+    if (m_bBusy || m_bDispatching)
+        return;
+    m_bDispatching = true;
+    RunToolCommand(nID);
+    m_bDispatching = false;
+}
+
+void CMainDlg::RunToolCommand(UINT nID)
+{
     switch (nID) {
     case ID_CLEAR_TREE: ClearTreeCommand(); break;
     case ID_SELECT_SOURCE: SelectSource(false); break;

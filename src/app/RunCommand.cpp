@@ -3,6 +3,7 @@
 
 #include "app/MainTexts.h"
 #include "app/RunChecks.h"
+#include "app/RunDestination.h"
 #include "copy/CopyWorker.h"
 #include "framework/Seams.h"
 #include "res/resource.h"
@@ -28,11 +29,20 @@ void CMainDlg::RunCommand(bool bDirectoryOnly)
     }
 
     m_strDestination = GetDlgItemText(IDC_DEST_PATH);
-    if (m_strDestination.empty()) {
+    CRunDestination dest = CheckRunDestination(m_strDestination, TreeSourceDirectories(m_tree));
+    if (dest.bEmpty) {
         SelectDestination();
-        if (m_strDestination.empty())
+        dest = CheckRunDestination(m_strDestination, TreeSourceDirectories(m_tree));
+        if (dest.bEmpty)
             return;
     }
+    if (!dest.strError.empty()) {
+        UiMessageBox(m_hWnd, dest.strError, kRunErrorCaption, MB_OK | MB_ICONSTOP);
+        return;
+    }
+    // What is confirmed and run is the path as the system resolves it, shown in the edit as well.
+    m_strDestination = dest.strPath;
+    SetDlgItemText(IDC_DEST_PATH, m_strDestination);
 
     if (UiMessageBox(m_hWnd, RunConfirmText(m_strDestination, bDirectoryOnly, bOnlyUnprocessed), kMainConfirmCaption,
                      MB_OKCANCEL | MB_ICONQUESTION) != IDOK)

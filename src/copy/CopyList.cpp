@@ -26,8 +26,11 @@ void CDirTreeCtrl::BuildCopyList(CCopyList &list, const std::wstring &strPath, H
         for (const auto &pFile : pDir->m_listFiles) {
             if (bOnlyUnprocessed && pFile->IsProcessed())
                 continue;
+            const std::wstring strFilePath = JoinPath(strPath, pFile->m_strName);
+            if (!GuardDestPath(strFilePath))
+                return;
             auto pRecord = std::make_unique<CCopyItem>(COPY_KIND_FILE, pFile->m_strName, pFile.get());
-            ApplyFileRules(*pRecord, JoinPath(strPath, pFile->m_strName));
+            ApplyFileRules(*pRecord, strFilePath);
             list.push_back(std::move(pRecord));
             ++nFiles;
         }
@@ -41,6 +44,8 @@ void CDirTreeCtrl::BuildCopyList(CCopyList &list, const std::wstring &strPath, H
         if (!pChild)
             continue;
         const std::wstring strChildPath = JoinPath(strPath, pChild->m_strName);
+        if (!GuardDestPath(strChildPath))
+            return;
         if (!bIncludeFiles) {
             auto pRecord = std::make_unique<CCopyItem>(COPY_KIND_DIR_ATTR, strChildPath, pChild);
             ApplyDirRule(*pRecord, strChildPath);

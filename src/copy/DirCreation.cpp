@@ -4,7 +4,8 @@
 
 #include <vector>
 
-int CreateRunDirectory(const std::wstring &strPath, std::unordered_set<std::wstring> &setMade)
+int CreateRunDirectory(const std::wstring &strPath, std::unordered_set<std::wstring> &setMade,
+                       std::wstring *pstrFailedLevel)
 {
     // Most leaves have their parent already, from the leaf before: one call makes them.
     if (::CreateDirectoryW(FileApiPath(strPath).c_str(), nullptr)) {
@@ -12,7 +13,7 @@ int CreateRunDirectory(const std::wstring &strPath, std::unordered_set<std::wstr
         return CDP_CREATED;
     }
     if (::GetLastError() == ERROR_ALREADY_EXISTS)
-        return CreateDirectoryPath(strPath, true);
+        return CreateDirectoryPath(strPath, true, pstrFailedLevel);
 
     // The levels missing now, from the leaf up; every one of them is made below or the whole fails.
     std::vector<std::wstring> listMissing;
@@ -24,7 +25,7 @@ int CreateRunDirectory(const std::wstring &strPath, std::unordered_set<std::wstr
             break; // a root is never made
         strLevel.resize(nCut);
     }
-    const int nResult = CreateDirectoryPath(strPath, true);
+    const int nResult = CreateDirectoryPath(strPath, true, pstrFailedLevel);
     if (nResult == CDP_CREATED)
         setMade.insert(listMissing.begin(), listMissing.end());
     return nResult;

@@ -6,4 +6,6 @@
 
 // Creates strPath with every missing level above it (CreateDirectoryPath's results). Each level
 // made here goes into setMade in the form the run joins its paths: strPath cut at a backslash.
-int CreateRunDirectory(const std::wstring &strPath, std::unordered_set<std::wstring> &setMade);
+// On a failure *pstrFailedLevel names the level that could not be made or stands in the way.
+int CreateRunDirectory(const std::wstring &strPath, std::unordered_set<std::wstring> &setMade,
+                       std::wstring *pstrFailedLevel = nullptr);

@@ -18,6 +18,7 @@ void CDirTreeCtrl::ExecuteCopy(const std::wstring &strDestRoot, bool bDirectoryO
     m_strFailedDir.clear();
     m_dwFailedDirError = 0;
     m_setCreatedDirs.clear();
+    m_strDestRoot = strDestRoot;
     m_pErrorLog = std::make_unique<std::string>();
     m_pErrorLog->reserve(65536);
 
@@ -32,13 +33,17 @@ void CDirTreeCtrl::ExecuteCopy(const std::wstring &strDestRoot, bool bDirectoryO
         if (m_bCancel)
             break;
         ShowRunItem(*this, nullptr, strPath.c_str());
-        const int nResult = CreateRunDirectory(strPath, m_setCreatedDirs);
+        std::wstring strFailedLevel;
+        const int nResult = CreateRunDirectory(strPath, m_setCreatedDirs, &strFailedLevel);
         if (nResult == CDP_EXISTS || nResult == CDP_CREATED)
             continue;
         const DWORD dwError = ::GetLastError();
-        AddErrorLog(dwError, L"CreateDir:Failed", L"", strPath, L"");
+        // The level that could not be made, not the leaf that was asked for.
+        if (strFailedLevel.empty())
+            strFailedLevel = strPath;
+        AddErrorLog(dwError, L"CreateDir:Failed", L"", strFailedLevel, L"");
         m_dwResult |= RF_CREATEDIR_FAILED;
-        m_strFailedDir = strPath;
+        m_strFailedDir = strFailedLevel;
         m_dwFailedDirError = dwError;
         break;
     }
@@ -84,7 +89,10 @@ void CDirTreeCtrl::CollectLeafDirs(std::vector<std::wstring> &list, const std::w
         if (!pChild)
             continue;
         ++nChildren;
-        CollectLeafDirs(list, JoinPath(strPath, pChild->m_strName), hChild);
+        const std::wstring strChildPath = JoinPath(strPath, pChild->m_strName);
+        if (!GuardDestPath(strChildPath))
+            return;
+        CollectLeafDirs(list, strChildPath, hChild);
     }
     if (nChildren == 0) {
         ShowRunItem(*this, nullptr, strPath.c_str());

@@ -49,6 +49,8 @@ CRunSummary MakeRunSummary(const CRunOutcome &o)
             AppendLine(text, L"複写処理中、複写元ﾊﾟｽと複写先ﾊﾟｽが同一な物を検出しました。");
         if (dwFlags & RF_SRC_NOT_FOUND)
             AppendLine(text, L"複写処理中、不正な複写元ﾊﾟｽを検出しました。");
+        if (dwFlags & RF_DEST_OUTSIDE)
+            AppendLine(text, L"複写処理中、複写先ﾃﾞｨﾚｸﾄﾘの外を指す複写先ﾊﾟｽを検出しました。");
     }
 
     if (o.nSkipped > 0) {
@@ -65,8 +67,8 @@ CRunSummary MakeRunSummary(const CRunOutcome &o)
         text += L"たﾌｧｲﾙが\n   << " + std::to_wstring(o.nSkipped) + L" 件 >> あります。";
     }
 
-    const DWORD dwStop =
-        RF_CREATEDIR_FAILED | RF_SRC_NOT_FOUND | RF_SAME_PATH | RF_COPY_ERROR | RF_TIME_FAILED | RF_ATTR_FAILED;
+    const DWORD dwStop = RF_CREATEDIR_FAILED | RF_SRC_NOT_FOUND | RF_SAME_PATH | RF_COPY_ERROR | RF_TIME_FAILED |
+                         RF_ATTR_FAILED | RF_DEST_OUTSIDE;
     if (dwFlags & dwStop)
         summary.nIcon = MB_ICONSTOP;
     else if (dwFlags & (RF_DISK_SHORT | RF_DISK_FULL | RF_NAME_TWIN))

@@ -38,6 +38,22 @@ int CALLBACK PickerCallback(HWND hWnd, UINT uMsg, LPARAM, LPARAM lpData)
 
 } // namespace
 
+int PathFromFolderItem(PCIDLIST_ABSOLUTE pidl, std::wstring &strPath)
+{
+    wchar_t szPath[MAX_PATH];
+    if (::SHGetPathFromIDListW(pidl, szPath)) {
+        strPath = szPath;
+        return FOLDER_CHOSEN;
+    }
+    // The conversion also fails for a path longer than its buffer: ask for the whole path to tell.
+    PWSTR pszLong = nullptr;
+    if (FAILED(::SHGetNameFromIDList(pidl, SIGDN_FILESYSPATH, &pszLong)) || !pszLong)
+        return FOLDER_NO_PATH;
+    strPath = pszLong;
+    ::CoTaskMemFree(pszLong);
+    return strPath.size() >= MAX_PATH ? FOLDER_TOO_LONG : FOLDER_NO_PATH;
+}
+
 int ShowShellFolderPicker(const CFolderRequest &req, std::wstring &strPath)
 {
     if (!req.hOwner)
@@ -66,11 +82,8 @@ int ShowShellFolderPicker(const CFolderRequest &req, std::wstring &strPath)
 
     int nResult = FOLDER_CANCELLED;
     if (PIDLIST_ABSOLUTE pidl = ::SHBrowseForFolderW(&bi)) {
-        wchar_t szPath[MAX_PATH];
-        if (::SHGetPathFromIDListW(pidl, szPath))
-            strPath = szPath;
+        nResult = PathFromFolderItem(pidl, strPath);
         ::CoTaskMemFree(pidl);
-        nResult = FOLDER_CHOSEN;
     }
     ::CoTaskMemFree(pidlRoot);
     return nResult;

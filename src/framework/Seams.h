@@ -16,14 +16,22 @@ struct CFolderRequest {
     UINT nFlags = 1;             // file-system directories only
 };
 
-// Folder picker outcomes.
-enum { FOLDER_NOT_SHOWN = 0, FOLDER_CHOSEN = 1, FOLDER_CANCELLED = 2 };
+// Folder picker outcomes. The last two are a confirmed choice that gives no usable path: nothing
+// was chosen.
+enum {
+    FOLDER_NOT_SHOWN = 0,
+    FOLDER_CHOSEN = 1,
+    FOLDER_CANCELLED = 2,
+    FOLDER_TOO_LONG = 3, // the folder's path does not fit MAX_PATH (the path comes back all the same)
+    FOLDER_NO_PATH = 4,  // the item is no file-system folder
+};
 
 class CUiSeams {
 public:
     virtual ~CUiSeams() = default;
     virtual int MessageBox(HWND hOwner, const std::wstring &strText, const std::wstring &strCaption, UINT nType);
-    // Returns FOLDER_CHOSEN with the path, FOLDER_CANCELLED, or FOLDER_NOT_SHOWN.
+    // Returns FOLDER_CHOSEN with the path, FOLDER_TOO_LONG with the path, FOLDER_NO_PATH,
+    // FOLDER_CANCELLED, or FOLDER_NOT_SHOWN.
     virtual int BrowseForFolder(const CFolderRequest &req, std::wstring &strPath);
     virtual SHORT GetAsyncKeyState(int nVirtKey);
     virtual void MessageBeep(UINT nType);

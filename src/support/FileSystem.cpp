@@ -107,7 +107,7 @@ bool ReadDirIdentity(const std::wstring &strPath, CDirIdentity &identity)
     return identity.dwVolume != 0 || identity.nIndex != 0;
 }
 
-int CreateDirectoryPath(const std::wstring &strPathIn, bool bCreate)
+static int MakeDirectoryPath(const std::wstring &strPathIn, bool bCreate, std::wstring &strFailed)
 {
     std::wstring strPath = strPathIn;
     if (strPath.size() >= 4 && strPath.back() == L'\\')
@@ -118,16 +118,20 @@ int CreateDirectoryPath(const std::wstring &strPathIn, bool bCreate)
     }
 
     DWORD dwAttr = ::GetFileAttributesW(FileApiPath(strPath).c_str());
-    if (dwAttr != INVALID_FILE_ATTRIBUTES)
-        return (dwAttr & FILE_ATTRIBUTE_DIRECTORY) ? CDP_EXISTS : NotADirectory();
-    if (IsDriveRoot(strPath) || strPath == L"\\")
-        return CDP_EXISTS;
+    if (dwAttr != INVALID_FILE_ATTRIBUTES) {
+        if (dwAttr & FILE_ATTRIBUTE_DIRECTORY)
+            return CDP_EXISTS;
+        strFailed = strPath;
+        return NotADirectory();
+    }
+    // A drive root the system cannot find (a letter with no drive) does not exist either.
     if (!bCreate)
         return CDP_MISSING;
 
     const CPathRoot root = SplitRoot(strPath);
-    if (root.bShare) {
-        dwAttr = ::GetFileAttributesW(FileApiPath(root.strRoot + L"\\").c_str());
+    if (root.bShare || IsDriveRoot(root.strRoot)) {
+        strFailed = root.strRoot;
+        dwAttr = ::GetFileAttributesW(FileApiPath(root.bShare ? root.strRoot + L"\\" : root.strRoot).c_str());
         if (dwAttr == INVALID_FILE_ATTRIBUTES)
             return CDP_FAILED;
         if (!(dwAttr & FILE_ATTRIBUTE_DIRECTORY))
@@ -152,15 +156,26 @@ int CreateDirectoryPath(const std::wstring &strPathIn, bool bCreate)
                     const DWORD dwError = ::GetLastError();
                     dwAttr = ::GetFileAttributesW(FileApiPath(strBuilt).c_str());
                     if (dwAttr == INVALID_FILE_ATTRIBUTES || !(dwAttr & FILE_ATTRIBUTE_DIRECTORY)) {
+                        strFailed = strBuilt;
                         ::SetLastError(dwError);
                         return CDP_FAILED;
                     }
                 }
             } else if (!(dwAttr & FILE_ATTRIBUTE_DIRECTORY)) {
+                strFailed = strBuilt;
                 return NotADirectory();
             }
         }
         pos = end + 1;
     }
     return bCreated ? CDP_CREATED : CDP_EXISTS;
+}
+
+int CreateDirectoryPath(const std::wstring &strPathIn, bool bCreate, std::wstring *pstrFailedLevel)
+{
+    std::wstring strFailed;
+    const int nResult = MakeDirectoryPath(strPathIn, bCreate, strFailed);
+    if (pstrFailedLevel)
+        *pstrFailedLevel = nResult < 0 ? strFailed : std::wstring();
+    return nResult;
 }

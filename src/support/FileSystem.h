@@ -37,6 +37,8 @@ enum {
 };
 
 // Makes sure a directory path exists, creating every missing level when bCreate is set.
-// Roots: "X:\", "\" (the current drive) and "\\server\share" (must be reachable, never created).
-// On CDP_NOT_DIR the last error is ERROR_ALREADY_EXISTS.
-int CreateDirectoryPath(const std::wstring &strPath, bool bCreate);
+// Roots: "X:\", "\" (the current drive) and "\\server\share" (must be reachable, never created);
+// a drive that is not there counts as missing. On CDP_NOT_DIR the last error is
+// ERROR_ALREADY_EXISTS. On a failure *pstrFailedLevel names the level that could not be made or
+// stands in the way (the path itself, a level above it, or its root).
+int CreateDirectoryPath(const std::wstring &strPath, bool bCreate, std::wstring *pstrFailedLevel = nullptr);

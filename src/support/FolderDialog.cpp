@@ -23,6 +23,15 @@ CFolderTexts ErrorLogOptionFolderTexts()
     return {L"ｴﾗｰﾛｸﾞ保存ﾃﾞｨﾚｸﾄﾘの選択", L"ｴﾗｰﾛｸﾞの保存ﾃﾞｨﾚｸﾄﾘを選択してください。"};
 }
 
+std::wstring FolderNotUsableText(int nResult, const std::wstring &strPath)
+{
+    if (nResult == FOLDER_TOO_LONG)
+        return L"選択されたﾌｫﾙﾀﾞはﾊﾟｽが長すぎる為(" + std::to_wstring(strPath.size()) +
+               L" 文字)、使用できません。\nﾊﾟｽが " + std::to_wstring(MAX_PATH - 1) +
+               L" 文字以内のﾌｫﾙﾀﾞを選択してください。";
+    return L"選択されたものはﾌｫﾙﾀﾞではない為、使用できません。\nﾌｫﾙﾀﾞを選択してください。";
+}
+
 CFolderDialog::CFolderDialog(HWND hOwner, const wchar_t *pszPath) : m_strPath(pszPath ? pszPath : L""), m_hOwner(hOwner)
 {
 }
@@ -44,14 +53,16 @@ int CFolderDialog::Browse(const wchar_t *pszPrompt, const wchar_t *pszInitialPat
     req.nRootFolder = m_nRootFolder;
     req.nFlags = m_nFlags;
 
-    // The picker writes the path only when the chosen item converts to one; otherwise the
-    // initial path stays, as a confirmed choice of nothing new.
-    std::wstring strChosen = m_strPath;
-    int nResult = UiBrowseForFolder(req, strChosen);
-    if (nResult == FOLDER_CHOSEN)
+    std::wstring strChosen;
+    const int nResult = UiBrowseForFolder(req, strChosen);
+    if (nResult == FOLDER_CHOSEN) {
         m_strPath = strChosen;
-    else
-        m_strPath = strBefore; // nothing was chosen: the path is what it was
+        return nResult;
+    }
+    m_strPath = strBefore; // nothing was chosen: the path is what it was
+    // A confirmed folder that gives no path is no choice: the user is told why.
+    if (nResult == FOLDER_TOO_LONG || nResult == FOLDER_NO_PATH)
+        UiMessageBox(req.hOwner, FolderNotUsableText(nResult, strChosen), L"Error", MB_OK | MB_ICONSTOP);
     return nResult;
 }
 

@@ -25,14 +25,18 @@ CFolderTexts ErrorLogOptionFolderTexts();
 // The prompt when the caller gives none.
 extern const wchar_t FOLDER_DEFAULT_PROMPT[];
 
+// Why a confirmed folder cannot be used (FOLDER_TOO_LONG with its path, or FOLDER_NO_PATH).
+std::wstring FolderNotUsableText(int nResult, const std::wstring &strPath);
+
 class CFolderDialog {
 public:
     explicit CFolderDialog(HWND hOwner = nullptr, const wchar_t *pszPath = nullptr);
 
     // FOLDER_CHOSEN (1): GetPath is the chosen folder. FOLDER_CANCELLED (2): GetPath is what it
-    // was before the call. FOLDER_NOT_SHOWN (0): no owner (neither given nor constructed), or the
-    // picker could not be shown. A null prompt gives the default prompt; a null initial path keeps
-    // the current path as the folder to preselect; a null owner uses the constructed one.
+    // was before the call. FOLDER_TOO_LONG (3), FOLDER_NO_PATH (4): the confirmed folder gives no
+    // path; the user has been told why, and GetPath is what it was before the call. FOLDER_NOT_SHOWN (0): no owner
+    // (neither given nor constructed), or the picker could not be shown. A null prompt gives the default prompt; a null
+    // initial path keeps the current path as the folder to preselect; a null owner uses the constructed one.
     int Browse(const wchar_t *pszPrompt = nullptr, const wchar_t *pszInitialPath = nullptr, HWND hOwner = nullptr);
     // The same with the caption and prompt of one of the program's choices.
     int Browse(const CFolderTexts &texts, const wchar_t *pszInitialPath, HWND hOwner);

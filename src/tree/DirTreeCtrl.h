@@ -31,7 +31,8 @@ enum : DWORD {
     RF_SRC_NOT_FOUND = 0x40,
     RF_DISK_SHORT = 0x100,
     RF_DISK_FULL = 0x200,
-    RF_NAME_TWIN = 0x1000, // a file was not copied: an earlier entry of the run takes its destination name
+    RF_NAME_TWIN = 0x1000,        // a file was not copied: an earlier entry of the run takes its destination name
+    RF_DEST_OUTSIDE = 0x40000000, // a joined destination path lay outside the destination root
     RF_CREATEDIR_FAILED = 0x80000000,
 };
 
@@ -96,6 +97,9 @@ public:
     void ExecuteCopy(const std::wstring &strDestRoot, bool bDirectoryOnly, bool bOnlyUnprocessed);
     void CollectLeafDirs(std::vector<std::wstring> &list, const std::wstring &strPath, HTREEITEM hParent);
     void SetSubDirAttributes(const std::wstring &strDestRoot);
+    // True when a joined destination path lies below the run's destination root (or is it);
+    // otherwise the run stops: logged, told, RF_DEST_OUTSIDE (copy/DestGuard.cpp).
+    bool GuardDestPath(const std::wstring &strPath);
 
     // The file copy phase (copy/CopyFiles.cpp, copy/CopyList.cpp).
     void CopyFiles(const std::wstring &strDestRoot, bool bOnlyUnprocessed);
@@ -127,6 +131,7 @@ public:
     std::wstring m_strFailedDir;                       // the directory whose creation failed, for the summary
     DWORD m_dwFailedDirError = 0;                      // and the system's error code for it
     std::unordered_set<std::wstring> m_setCreatedDirs; // destination directories this run made
+    std::wstring m_strDestRoot;                        // what every destination path must stay below
 
     // Set by the main window while it is busy: keys, label editing and dragging are refused.
     bool m_bLocked = false;
@@ -159,6 +164,11 @@ private:
     bool OnBeginLabelEdit(const NMTVDISPINFOW &nm, LRESULT *pResult);
     bool OnEndLabelEdit(const NMTVDISPINFOW &nm, LRESULT *pResult);
     void RefreshAfterChange();
+    // A refused name: the beep, what is not allowed, and the edit open again with the text.
+    void ReopenRefusedLabel();
+    static constexpr UINT WM_REOPENLABEL = WM_APP + 0x41;
+    HTREEITEM m_hRefusedItem = nullptr;
+    std::wstring m_strRefusedText;
     // UpdateItemImage; bHasChild: the node is known to have a child node.
     void UpdateNodeImage(HTREEITEM hItem, bool bHasChild);
 

@@ -5,6 +5,10 @@
 
 LRESULT CDirTreeCtrl::WindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
+    if (uMsg == WM_REOPENLABEL) {
+        ReopenRefusedLabel();
+        return 0;
+    }
     LRESULT lResult = CDragTreeCtrl::WindowProc(uMsg, wParam, lParam);
     // After a drop: the former parent of a moved node may have lost its last child.
     if (uMsg == WM_LBUTTONUP || uMsg == WM_RBUTTONUP)

@@ -2,6 +2,9 @@
 #include "tree/DirTreeCtrl.h"
 
 #include "framework/Seams.h"
+#include "support/ItemName.h"
+
+#include <algorithm>
 
 void CDirTreeCtrl::EndLabelEdit(bool bCancel)
 {
@@ -40,9 +43,13 @@ bool CDirTreeCtrl::OnEndLabelEdit(const NMTVDISPINFOW &nm, LRESULT *pResult)
     }
     if (!nm.item.pszText)
         return true; // cancelled
-    // An empty name is how a deleted record is recognised: a live node never gets one.
-    if (!nm.item.pszText[0]) {
-        UiMessageBeep(0);
+    // The name becomes a path below the destination: it must stay one entry inside its parent.
+    // (An empty name is also how a deleted record is recognised.)
+    if (CheckItemName(nm.item.pszText) != NAME_OK) {
+        // The tree view closes the edit after this notification; it is opened again from the queue.
+        m_hRefusedItem = nm.item.hItem;
+        m_strRefusedText = nm.item.pszText;
+        PostMessage(WM_REOPENLABEL);
         return true;
     }
     CItemInfo *pRecord = GetItemRecord(nm.item.hItem);
@@ -52,4 +59,26 @@ bool CDirTreeCtrl::OnEndLabelEdit(const NMTVDISPINFOW &nm, LRESULT *pResult)
     SetItemText(nm.item.hItem, pRecord->m_strName);
     *pResult = TRUE;
     return true;
+}
+
+void CDirTreeCtrl::ReopenRefusedLabel()
+{
+    const HTREEITEM hItem = m_hRefusedItem;
+    const std::wstring strText = std::move(m_strRefusedText);
+    m_hRefusedItem = nullptr;
+    if (!hItem)
+        return;
+    UiMessageBeep(0);
+    UiMessageBox(m_hWnd, ItemNameErrorText(CheckItemName(strText)), ITEM_NAME_ERROR_CAPTION, MB_OK | MB_ICONSTOP);
+    // The node may have gone, or the window turned busy, while the message was up.
+    const auto &list = GetItemDataList();
+    const bool bLive = std::any_of(list.begin(), list.end(), [&](const std::unique_ptr<CItemInfo> &p) {
+        return p->m_hTreeItem == hItem && !p->m_strName.empty();
+    });
+    if (!bLive || m_bLocked || m_bEditing)
+        return;
+    if (HWND hEdit = EditLabel(hItem)) {
+        ::SetWindowTextW(hEdit, strText.c_str());
+        ::SendMessageW(hEdit, EM_SETSEL, 0, -1);
+    }
 }

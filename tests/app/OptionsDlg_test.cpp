@@ -416,6 +416,18 @@ TEST(OptionsDlg, MissingLogDirectoryIsCreatedOnYesAndKeptOpenOnNo)
     }
 }
 
+// A drive letter nothing is mounted on, as "X:\\".
+std::wstring UnusedDriveRoot()
+{
+    for (wchar_t ch = L'Y'; ch >= L'D'; --ch) {
+        std::wstring strRoot = std::wstring(1, ch) + L":\\";
+        if (::GetDriveTypeW(strRoot.c_str()) == DRIVE_NO_ROOT_DIR)
+            return strRoot;
+    }
+    ADD_FAILURE() << "every drive letter is in use";
+    return L"";
+}
+
 TEST(OptionsDlg, LogDirectoryThatCannotBeCreatedKeepsTheDialogOpen)
 {
     CTempDir tmp;
@@ -426,6 +438,8 @@ TEST(OptionsDlg, LogDirectoryThatCannotBeCreatedKeepsTheDialogOpen)
     } cases[] = {
         {tmp / L"ﾌｧｲﾙ\\下", "below a file"},
         {tmp / L"ﾌｧｲﾙ", "a file"},
+        {L"", "empty: no directory at all"},
+        {UnusedDriveRoot(), "a drive that is not there"},
     };
     for (const auto &c : cases) {
         CScriptedSeams seams;

@@ -53,7 +53,7 @@ int CScriptedSeams::BrowseForFolder(const CFolderRequest &req, std::wstring &str
     }
     auto answer = m_listFolderAnswers.front();
     m_listFolderAnswers.pop_front();
-    if (answer.first == FOLDER_CHOSEN)
+    if (answer.first == FOLDER_CHOSEN || answer.first == FOLDER_TOO_LONG)
         strPath = answer.second;
     return answer.first;
 }

@@ -27,7 +27,7 @@ public:
 
     // Answers, taken in order.
     std::deque<int> m_listMessageAnswers;
-    // A folder answer: FOLDER_CHOSEN with a path, or FOLDER_CANCELLED.
+    // A folder answer: FOLDER_CHOSEN or FOLDER_TOO_LONG with a path, or another outcome.
     std::deque<std::pair<int, std::wstring>> m_listFolderAnswers;
     // Actions on modal dialogs, one per dialog, in order (set controls, press a button).
     std::deque<std::function<void(CDialog &)>> m_listDialogActions;

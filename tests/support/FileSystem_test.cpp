@@ -54,6 +54,36 @@ TEST(CreateDirectoryPath, AFileInTheWayIsRefused)
     EXPECT_EQ(CreateDirectoryPath(dir / L"x\\y\\z\\w", false), CDP_MISSING);
 }
 
+TEST(CreateDirectoryPath, ADriveThatIsNotThereIsNoDirectory)
+{
+    const std::wstring drive = UnusedDrive();
+    ASSERT_FALSE(drive.empty());
+    EXPECT_EQ(CreateDirectoryPath(drive, false), CDP_MISSING);
+    std::wstring strFailed;
+    EXPECT_EQ(CreateDirectoryPath(drive, true, &strFailed), CDP_FAILED);
+    EXPECT_EQ(strFailed, drive);
+}
+
+TEST(CreateDirectoryPath, AFailureNamesTheLevelThatCouldNotBeMade)
+{
+    CTempDir dir;
+    ASSERT_TRUE(dir.WriteFile(L"x\\file", "file"));
+    std::wstring strFailed = L"stale";
+    // The file stands where a directory should be: it is named, not the deepest leaf.
+    EXPECT_EQ(CreateDirectoryPath(dir / L"x\\file\\a\\b", true, &strFailed), CDP_NOT_DIR);
+    EXPECT_EQ(strFailed, dir / L"x\\file");
+    EXPECT_EQ(CreateDirectoryPath(dir / L"x\\file", true, &strFailed), CDP_NOT_DIR);
+    EXPECT_EQ(strFailed, dir / L"x\\file");
+    // A missing drive: its root.
+    const std::wstring drive = UnusedDrive();
+    ASSERT_FALSE(drive.empty());
+    EXPECT_EQ(CreateDirectoryPath(drive + L"dest\\a\\b", true, &strFailed), CDP_FAILED);
+    EXPECT_EQ(strFailed, drive);
+    // Success leaves nothing named.
+    EXPECT_EQ(CreateDirectoryPath(dir / L"x\\new\\level", true, &strFailed), CDP_CREATED);
+    EXPECT_EQ(strFailed, L"");
+}
+
 TEST(CreateDirectoryPath, FailuresKeepTheSystemsReason)
 {
     const std::wstring drive = UnusedDrive();

@@ -131,4 +131,29 @@ TEST(FolderDialog, CallersTextsReachThePicker)
     EXPECT_EQ(seams.m_listFolders.size(), std::size(cases));
 }
 
+TEST(FolderDialog, AConfirmedFolderWithoutAUsablePathIsNoChoiceAndSaysWhy)
+{
+    COwnerWindow owner;
+    ASSERT_TRUE(::IsWindow(owner.Get()));
+    CScriptedSeams seams;
+    const std::wstring strLong = L"C:\\" + std::wstring(300, L'd');
+    seams.m_listFolderAnswers = {{FOLDER_TOO_LONG, strLong}, {FOLDER_NO_PATH, L""}};
+    seams.m_listMessageAnswers = {IDOK, IDOK};
+
+    CFolderDialog dlg(owner.Get(), L"C:\\before");
+    EXPECT_EQ(dlg.Browse(nullptr, L"D:\\initial"), FOLDER_TOO_LONG);
+    EXPECT_EQ(dlg.GetPath(), L"C:\\before");
+    EXPECT_EQ(dlg.Browse(), FOLDER_NO_PATH);
+    EXPECT_EQ(dlg.GetPath(), L"C:\\before");
+
+    ASSERT_EQ(seams.m_listMessages.size(), 2u);
+    for (const CAskedMessage &m : seams.m_listMessages) {
+        EXPECT_EQ(m.strCaption, L"Error");
+        EXPECT_EQ(m.nType, static_cast<UINT>(MB_OK | MB_ICONSTOP));
+    }
+    EXPECT_EQ(seams.m_listMessages[0].strText, FolderNotUsableText(FOLDER_TOO_LONG, strLong));
+    EXPECT_NE(seams.m_listMessages[0].strText.find(L"(303 文字)"), std::wstring::npos);
+    EXPECT_NE(seams.m_listMessages[1].strText.find(L"ﾌｫﾙﾀﾞではない"), std::wstring::npos);
+}
+
 } // namespace

@@ -1,4 +1,5 @@
 // The platform's picker itself, driven from a timer inside its own modal loop.
+#include "framework/FolderPicker.h"
 #include "support/FolderDialog.h"
 
 #include "TempDir.h"
@@ -6,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include <functional>
 
@@ -201,6 +203,25 @@ TEST(FolderPicker, OnlyAPathThatFitsTheLimitIsPreselected)
         else
             EXPECT_NE(driver.m_seen.strSelected, LastComponent(strPath));
     }
+}
+
+TEST(FolderPicker, AnItemIsAPathOnlyWhenItHasOne)
+{
+    CTempDir dir;
+    ASSERT_TRUE(dir.MakeDir(L"普通"));
+    std::wstring strPath;
+    PIDLIST_ABSOLUTE pidl = ILCreateFromPathW((dir / L"普通").c_str());
+    ASSERT_NE(pidl, nullptr);
+    EXPECT_EQ(PathFromFolderItem(pidl, strPath), FOLDER_CHOSEN);
+    EXPECT_EQ(strPath, dir / L"普通");
+    ::CoTaskMemFree(pidl);
+
+    // The computer itself has no path.
+    ASSERT_TRUE(SUCCEEDED(::SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &pidl)));
+    strPath = L"unchanged";
+    EXPECT_EQ(PathFromFolderItem(pidl, strPath), FOLDER_NO_PATH);
+    EXPECT_EQ(strPath, L"unchanged");
+    ::CoTaskMemFree(pidl);
 }
 
 } // namespace

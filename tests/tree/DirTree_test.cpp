@@ -2,6 +2,8 @@
 // label editing, the locked state and the file counts.
 #include "tree/DirTreeCtrl.h"
 
+#include "support/Pump.h"
+
 #include "ScriptedSeams.h"
 #include "TreeHost.h"
 
@@ -227,14 +229,21 @@ TEST_F(DirTree, LabelEditingWithF2)
     EXPECT_EQ(Record(hA)->m_strName, L"zz 新しい名前");
     EXPECT_EQ(Tree().GetItemText(hA), L"zz 新しい名前");
 
-    // Empty: refused with a beep, so that a live record never carries the deletion mark.
+    // Empty: refused with a beep and a message, so that a live record never carries the deletion
+    // mark; the edit opens again, and Escape leaves it.
     Tree().SendMessage(WM_KEYDOWN, VK_F2);
     ASSERT_NE(Tree().GetEditControl(), nullptr);
     ::SetWindowTextW(Tree().GetEditControl(), L"");
+    m_seams.m_listMessageAnswers.push_back(IDOK);
     Tree().EndLabelEdit(false);
+    PumpMessages();
     EXPECT_EQ(Record(hA)->m_strName, L"zz 新しい名前");
     EXPECT_EQ(Tree().GetItemText(hA), L"zz 新しい名前");
     EXPECT_EQ(m_seams.m_listBeeps, (std::vector<UINT>{0}));
+    EXPECT_EQ(m_seams.m_listMessages.size(), 1u);
+    EXPECT_TRUE(Tree().m_bEditing);
+    Tree().EndLabelEdit(true);
+    EXPECT_FALSE(Tree().m_bEditing);
 
     // The root keeps its name, silently.
     EXPECT_EQ(Tree().EditLabel(m_hRoot), nullptr);
