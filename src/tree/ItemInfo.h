@@ -71,6 +71,6 @@ public:
     DWORD m_dwAttributes = 0;
     DWORD m_dwKindFlags;
     std::wstring m_strSourcePath; // a scanned directory's path; where a file list was read from
-    CItemList m_listFiles;        // file entries (kind 4); empty for file entries
+    CItemList m_listFiles;        // file entries (ITEM_KIND_FILE); empty for file entries
     uint64_t m_dwSize = 0;        // a file's size; for a directory the sum over m_listFiles
 };
