@@ -1,11 +1,12 @@
 #include "tree/DirTreeCtrl.h"
 
+#include "framework/Captions.h"
 #include "res/resource.h"
 
 bool CDirTreeCtrl::OpenStatusWnd()
 {
     CloseStatusWnd();
-    auto pStatus = std::make_unique<CStatusWnd>(L"Ostrel:Halvorn", &m_bCancel, IDB_STATUS_ANIM, RGB(255, 255, 0), 250,
+    auto pStatus = std::make_unique<CStatusWnd>(CAPTION_PROGRAM, &m_bCancel, IDB_STATUS_ANIM, RGB(255, 255, 0), 250,
                                                 SHORTEN_IN_MIDDLE, 0, false);
     pStatus->m_dwStyle &= ~static_cast<DWORD>(DS_SYSMODAL);
     if (!pStatus->Create(GetParent(), 9, 256))

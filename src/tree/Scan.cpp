@@ -3,6 +3,7 @@
 // draining the queue; the status window's cancel button stops every level at its next entry.
 #include "tree/DirTreeCtrl.h"
 
+#include "framework/Captions.h"
 #include "framework/Seams.h"
 #include "support/EnumDirectory.h"
 #include "support/Pump.h"
@@ -167,8 +168,7 @@ int CDirTreeCtrl::ScanDirectory(const std::wstring &strPath, HTREEITEM hParentIt
     display.reset();
     if (!bListed) {
         CloseStatusWnd();
-        UiMessageBox(m_hWnd, NoSubDirMessage(NotCopyFile != 0), kScanErrorCaption,
-                     MB_OK | MB_ICONERROR | MB_SYSTEMMODAL);
+        UiMessageBox(m_hWnd, NoSubDirMessage(NotCopyFile != 0), CAPTION_ERROR, MB_OK | MB_ICONERROR | MB_SYSTEMMODAL);
         m_bBusy = false;
         return 0;
     }

@@ -35,7 +35,6 @@ extern const wchar_t *const kScanSearchingText; // "Searching Sub Directory..."
 extern const wchar_t *const kScanSortingText;   // "Sorting File List ..."
 
 // The message for a chosen directory in which nothing was listed.
-extern const wchar_t *const kScanErrorCaption; // "Error"
 std::wstring NoSubDirMessage(bool bNotCopyFile);
 
 // The warning for files of a further source below a node that holds files of another one.
