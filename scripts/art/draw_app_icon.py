@@ -1,4 +1,4 @@
-"""Icon 128: two folders, the second a copy of the first, joined by an arrow."""
+"""IDR_MAINFRAME, the program icon: two folders, the second a copy of the first, joined by an arrow."""
 import os
 
 from artlib import BLUE, Canvas, folder, write_icon_or_cursor

@@ -1,5 +1,5 @@
-"""Cursors 138 (move), 139 (no drop) and 140 (copy) of a dragged directory: 32 x 32, hot spot at
-the arrow's tip. Move carries a folder, copy adds a plus sign, no drop shows a barred circle."""
+"""IDC_DRAG_MOVE, IDC_DRAG_NODROP and IDC_DRAG_COPY, the cursors of a dragged directory: 32 x 32,
+hot spot at the arrow's tip. Move carries a folder, copy adds a plus sign, no drop shows a barred circle."""
 import os
 
 from artlib import BLACK, WHITE, Canvas, folder, write_icon_or_cursor

@@ -1,4 +1,4 @@
-"""Icon 151 of the options dialog: a card of settings, three check boxes with their labels, two
+"""IDI_OPTIONS, the options dialog's icon: a card of settings, three check boxes with their labels, two
 of them ticked, and a slider along the bottom.
 
 Written as raw resources (the images and the group directory) for Options.rc to declare with image

@@ -1,4 +1,4 @@
-"""Bitmap 143: the status window's animation, 15 frames of 32 x 32 in one strip, yellow transparent.
+"""IDB_STATUS_ANIM: the status window's animation, 15 frames of 32 x 32 in one strip, yellow transparent.
 
 A folder in the middle with a circular arrow turning round it, 24 degrees a frame; the arrow
 fades from its head to its tail, so the direction of the turn shows even in a still.

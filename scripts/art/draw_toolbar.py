@@ -1,4 +1,4 @@
-"""Bitmap 131: the tool bar strip, 16 images of 16 x 16, magenta where transparent.
+"""IDB_TOOLBAR: the tool bar strip, 16 images of 16 x 16, magenta where transparent.
 
 Images in strip order: 0 initialise, 1 select source, 2 select destination, 3 run (directories
 only), 4 exit, 5 version, 6 add directory, 7 delete directory, 8 options, 9 attributes,

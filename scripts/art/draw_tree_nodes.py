@@ -1,4 +1,4 @@
-"""Bitmap 147: the 24 node images of the directory tree, 16 x 16 each, magenta transparent.
+"""IDB_DIRTREE: the 24 node images of the directory tree, 16 x 16 each, magenta transparent.
 
 Index = 4 x read-only + 2 x hidden/system + 1 x open, plus 8 for a directory with file entries
 and 16 for one whose file entries are all processed. Each feature has its own sign:

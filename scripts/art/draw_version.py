@@ -1,4 +1,4 @@
-"""Bitmap 130: the picture of the version information dialog, 64 x 64, opaque.
+"""IDB_VERSION: the picture of the version information dialog, 64 x 64, opaque.
 
 A directory tree on a pale sky, and the same tree again below it in blue, re-created where the
 arrow points: what the program does, at a glance.

@@ -3,6 +3,7 @@
 #include "app/MainTexts.h"
 #include "app/ToolCommands.h"
 #include "app/WindowPlacement.h"
+#include "framework/Captions.h"
 #include "framework/Seams.h"
 #include "res/resource.h"
 #include "support/FileSystem.h"
@@ -147,13 +148,13 @@ void CMainDlg::ExitSequence()
 {
     if (m_bBusy)
         return;
-    if (UiMessageBox(m_hWnd, kExitQuestion, kMainConfirmCaption, MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
+    if (UiMessageBox(m_hWnd, kExitQuestion, CAPTION_CONFIRM, MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
         return;
     SaveSettings(m_strSettingsPath, m_hWnd, m_tree, m_settings);
     // Asked whether or not logging is on: a log of this process may exist from before it was switched off.
     const std::wstring strLog = m_tree.GetErrorLogFileName();
     if (FindFileEntry(strLog) &&
-        UiMessageBox(m_hWnd, DeleteErrorLogQuestion(strLog), kMainConfirmCaption, MB_YESNO | MB_ICONQUESTION) == IDYES)
+        UiMessageBox(m_hWnd, DeleteErrorLogQuestion(strLog), CAPTION_CONFIRM, MB_YESNO | MB_ICONQUESTION) == IDYES)
         ::DeleteFileW(strLog.c_str());
     EndDialog(IDCANCEL);
 }

@@ -1,4 +1,4 @@
-// The main window (dialog 102): the tool bar, the directory tree, the report pane on the selected
+// The main window (IDD_PELNIX_DIALOG): the tool bar, the directory tree, the report pane on the selected
 // directory's files and the destination row. Its parts: MainDlg.cpp (messages, start-up, exit),
 // MainDlgCommands.cpp (the tool bar commands), MainDlgState.cpp (busy state, command states,
 // layout), MainDlgReport.cpp, MainDlgSelect.cpp (source and destination), RunCommand.cpp (the
@@ -32,15 +32,15 @@ public:
 
     // The source folder scanned into a fresh tree, or (bAddLoad) into the present one.
     void SelectSource(bool bAddLoad);
-    // The destination folder, into edit 1013.
+    // The destination folder, into IDC_DEST_PATH.
     void SelectDestination();
 
     // The exit question, the settings saved, the error log offered for deletion, and the end.
     // Nothing while busy.
     void ExitSequence();
 
-    // The run of 32774 (directories only) or 32782 (with files; Shift or the right button held:
-    // only the files an earlier run left unprocessed), after its checks and questions.
+    // The run of ID_RUN_DIRS_ONLY or ID_RUN_WITH_FILES (Shift or the right button held: only the
+    // files an earlier run left unprocessed), after its checks and questions.
     void RunCommand(bool bDirectoryOnly);
     // Commands whose windows join later: each is the place its dialog plugs into.
     void OptionsCommand();
@@ -57,12 +57,12 @@ public:
 
     bool IsBusy() const { return m_bBusy != 0; }
 
-    CDirTreeCtrl m_tree;       // control 1015; holds the options
-    CMainToolBar m_wndToolBar; // control 1004
+    CDirTreeCtrl m_tree;       // IDC_DIRTREE; holds the options
+    CMainToolBar m_wndToolBar; // IDC_TOOLBAR
     CMainWindowSettings m_settings;
     std::wstring m_strSettingsPath; // "Pelnix.ini" beside the program
     std::wstring m_strSourcePath;   // the last source chosen, offered first next time
-    std::wstring m_strDestination;  // mirrors edit 1013
+    std::wstring m_strDestination;  // mirrors IDC_DEST_PATH
 
 protected:
     BOOL OnInitDialog() override;

@@ -2,6 +2,7 @@
 #include "app/MainDlg.h"
 
 #include "app/MainTexts.h"
+#include "framework/Captions.h"
 #include "framework/Seams.h"
 #include "res/resource.h"
 #include "support/FolderDialog.h"
@@ -27,7 +28,7 @@ void CMainDlg::SelectSource(bool bAddLoad)
         HTREEITEM hParent = nullptr;
         if (bAddLoad && pSelected && pSelected->IsKind(ITEM_KIND_DIR)) {
             int nAnswer = UiMessageBox(m_hWnd, AddLoadParentQuestion(pSelected->m_strName, RootLabel()),
-                                       kMainConfirmCaption, MB_YESNOCANCEL | MB_ICONQUESTION);
+                                       CAPTION_CONFIRM, MB_YESNOCANCEL | MB_ICONQUESTION);
             if (nAnswer == IDCANCEL)
                 return;
             if (nAnswer == IDYES)
@@ -44,5 +45,5 @@ void CMainDlg::SelectSource(bool bAddLoad)
 std::wstring CMainDlg::RootLabel() const
 {
     HTREEITEM hRoot = m_tree.GetRootItem();
-    return hRoot ? m_tree.GetItemText(hRoot) : std::wstring(L"[ root ]");
+    return hRoot ? m_tree.GetItemText(hRoot) : std::wstring(ROOT_ITEM_NAME);
 }

@@ -6,7 +6,7 @@
 struct CMainLayoutInput {
     RECT rcClient;      // the dialog's client rectangle
     int nToolBarHeight; // the tool bar's current height
-    RECT rcDestEdit;    // edit 1013 and button 1017 where they are now (client coordinates)
+    RECT rcDestEdit;    // IDC_DEST_PATH and IDC_SELECT_DEST where they are now (client coordinates)
     RECT rcDestButton;
     int nLineHeight;    // height of a text line in the dialog's font
     int nHScrollHeight; // height of a horizontal scroll bar

@@ -1,6 +1,5 @@
 #include "app/MainTexts.h"
 
-const wchar_t kMainConfirmCaption[] = L"確認";
 const wchar_t kExitQuestion[] = L"Pelnixを終了します。";
 
 std::wstring DeleteErrorLogQuestion(const std::wstring &strLogPath)

@@ -2,8 +2,7 @@
 #pragma once
 #include <string>
 
-extern const wchar_t kMainConfirmCaption[]; // "確認"
-extern const wchar_t kExitQuestion[];       // OK / Cancel
+extern const wchar_t kExitQuestion[]; // OK / Cancel
 
 // Offered at exit when the error log of this process exists (Yes / No).
 std::wstring DeleteErrorLogQuestion(const std::wstring &strLogPath);

@@ -1,5 +1,5 @@
-// The main window's tool bar (control 1004): the program's twelve commands as buttons with the
-// images of bitmap 131. Its tooltips ask the parent for their texts.
+// The main window's tool bar (IDC_TOOLBAR): the program's twelve commands as buttons with the
+// images of IDB_TOOLBAR. Its tooltips ask the parent for their texts.
 #pragma once
 #include "framework/Handles.h"
 #include "framework/Wnd.h"

@@ -2,6 +2,7 @@
 
 #include "app/OptionsRules.h"
 #include "app/Settings.h"
+#include "framework/Captions.h"
 #include "framework/Seams.h"
 #include "res/resource.h"
 #include "support/FileSystem.h"
@@ -145,15 +146,15 @@ void COptionsDlg::OnOK()
         EndDialog(IDOK);
         return;
     }
-    if (UiMessageBox(m_hWnd, LogDirMissingQuestion(m_strErrorLogFilePath), L"確認", MB_YESNO | MB_ICONQUESTION) !=
-        IDYES)
+    if (UiMessageBox(m_hWnd, LogDirMissingQuestion(m_strErrorLogFilePath), CAPTION_CONFIRM,
+                     MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     const int nResult = CreateDirectoryPath(m_strErrorLogFilePath, true);
     if (nResult == CDP_EXISTS || nResult == CDP_CREATED) {
         EndDialog(IDOK);
         return;
     }
-    UiMessageBox(m_hWnd, LogDirNotCreatedMessage(m_strErrorLogFilePath), L"Error", MB_OK | MB_ICONSTOP);
+    UiMessageBox(m_hWnd, LogDirNotCreatedMessage(m_strErrorLogFilePath), CAPTION_ERROR, MB_OK | MB_ICONSTOP);
 }
 
 bool EditOptions(OptionSet &options, HWND hOwner)

@@ -1,4 +1,4 @@
-// The options dialog (dialog 145): edits a copy of the option set; the caller copies it back on OK.
+// The options dialog (IDD_OPTIONS): edits a copy of the option set; the caller copies it back on OK.
 #pragma once
 #include "framework/Dialog.h"
 

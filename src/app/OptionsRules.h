@@ -12,10 +12,10 @@ int MakeFileSortOrder(int nDirectionIndex, int nKeyIndex);
 
 // What the files and sort choices enable; every other control stays enabled.
 struct COptionControlStates {
-    bool bSortDirection;   // 1036..1038
-    bool bSortKey;         // 1039, 1040
-    bool bOverWriteMode;   // 1063
-    bool bBreakOnDiskFull; // 1065
+    bool bSortDirection;   // IDC_OPT_SORT_NONE, _ASCENDING, _DESCENDING
+    bool bSortKey;         // IDC_OPT_SORT_BY_NAME, _BY_EXT
+    bool bOverWriteMode;   // IDC_OPT_OVERWRITE_MODE
+    bool bBreakOnDiskFull; // IDC_OPT_BREAK_ON_DISK_FULL
 };
 COptionControlStates OptionControlStates(bool bNotCopyFile, int nDirectionIndex);
 

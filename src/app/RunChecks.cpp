@@ -2,7 +2,6 @@
 
 #include "support/GroupDigits.h"
 
-const wchar_t kRunErrorCaption[] = L"Error";
 const wchar_t kRunNoDirectories[] = L"作成するﾃﾞｨﾚｸﾄﾘを設定してください。";
 const wchar_t kRunNoDirsOrFiles[] = L"作成するﾃﾞｨﾚｸﾄﾘ/複写するﾌｧｲﾙを設定してください。";
 const wchar_t kRunNothingLeft[] = L"※ 現在のﾃﾞｨﾚｸﾄﾘﾂﾘｰ情報の中には\n   未処理のﾌｧｲﾙ情報はありません。\n\n"

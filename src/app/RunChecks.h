@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <string>
 
-extern const wchar_t kRunErrorCaption[];  // "Error"
 extern const wchar_t kRunNoDirectories[]; // a directories-only run with nothing below the root
 extern const wchar_t kRunNoDirsOrFiles[]; // a file run with only the root and no files in it
 extern const wchar_t kRunNothingLeft[];   // unprocessed-only, and nothing is left (Yes / No)

@@ -5,6 +5,7 @@
 #include "app/RunChecks.h"
 #include "app/RunDestination.h"
 #include "copy/CopyWorker.h"
+#include "framework/Captions.h"
 #include "framework/Seams.h"
 #include "res/resource.h"
 #include "support/Pump.h"
@@ -18,12 +19,12 @@ void CMainDlg::RunCommand(bool bDirectoryOnly)
     if (m_tree.GetCount() <= 1) {
         const CItemInfo *pRoot = hRoot ? m_tree.GetItemRecord(hRoot) : nullptr;
         if (bDirectoryOnly) {
-            UiMessageBox(m_hWnd, kRunNoDirectories, kRunErrorCaption, MB_OK | MB_ICONSTOP);
+            UiMessageBox(m_hWnd, kRunNoDirectories, CAPTION_ERROR, MB_OK | MB_ICONSTOP);
             return;
         }
         // Only the root: a run with files needs files in it.
         if (!pRoot || pRoot->m_listFiles.empty()) {
-            UiMessageBox(m_hWnd, kRunNoDirsOrFiles, kRunErrorCaption, MB_OK | MB_ICONSTOP);
+            UiMessageBox(m_hWnd, kRunNoDirsOrFiles, CAPTION_ERROR, MB_OK | MB_ICONSTOP);
             return;
         }
     }
@@ -44,7 +45,7 @@ void CMainDlg::RunCommand(bool bDirectoryOnly)
     m_strDestination = dest.strPath;
     SetDlgItemText(IDC_DEST_PATH, m_strDestination);
 
-    if (UiMessageBox(m_hWnd, RunConfirmText(m_strDestination, bDirectoryOnly, bOnlyUnprocessed), kMainConfirmCaption,
+    if (UiMessageBox(m_hWnd, RunConfirmText(m_strDestination, bDirectoryOnly, bOnlyUnprocessed), CAPTION_CONFIRM,
                      MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
         return;
 
@@ -56,12 +57,12 @@ void CMainDlg::RunCommand(bool bDirectoryOnly)
         const uint64_t nFree = GetDiskFreeBytes(m_strDestination, nCluster);
         switch (RunSpaceCheck(nTotal, nFree, bOnlyUnprocessed)) {
         case RUN_SPACE_SHORT:
-            if (UiMessageBox(m_hWnd, DiskShortQuestion(nTotal, nFree), kMainConfirmCaption,
-                             MB_YESNO | MB_ICONQUESTION) != IDYES)
+            if (UiMessageBox(m_hWnd, DiskShortQuestion(nTotal, nFree), CAPTION_CONFIRM, MB_YESNO | MB_ICONQUESTION) !=
+                IDYES)
                 return;
             break;
         case RUN_SPACE_NOTHING_LEFT:
-            if (UiMessageBox(m_hWnd, kRunNothingLeft, kMainConfirmCaption, MB_YESNO | MB_ICONINFORMATION) != IDYES)
+            if (UiMessageBox(m_hWnd, kRunNothingLeft, CAPTION_CONFIRM, MB_YESNO | MB_ICONINFORMATION) != IDYES)
                 return;
             break;
         case RUN_SPACE_NONE: break;

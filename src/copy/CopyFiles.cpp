@@ -7,6 +7,7 @@
 #include "copy/CopyWorker.h"
 #include "copy/DestTwins.h"
 #include "copy/RunStatus.h"
+#include "framework/Captions.h"
 #include "framework/Seams.h"
 #include "support/Path.h"
 #include "support/Pump.h"
@@ -167,7 +168,7 @@ bool HandleFileResult(CDirTreeCtrl &tree, CCopyItem &record, const std::wstring 
         log(dwError, LABEL_FAILED, pszArg);
         stop(LABEL_FAILED, pszArg);
         const std::wstring strError = nResult == CR_SYSERR ? GetSystemErrorText(dwError, true) : std::wstring();
-        UiMessageBox(tree.m_hWnd, FormatFatalCopyMessage(nResult, strSrc, strDst, strError), FATAL_CAPTION,
+        UiMessageBox(tree.m_hWnd, FormatFatalCopyMessage(nResult, strSrc, strDst, strError), CAPTION_FATAL,
                      MB_OK | MB_ICONSTOP | MB_SYSTEMMODAL);
         return false;
     };

@@ -2,7 +2,6 @@
 #include "copy/CopyWorker.h"
 
 const wchar_t OVERWRITE_CAPTION[] = L"上書き確認";
-const wchar_t FATAL_CAPTION[] = L"Fatal Error";
 
 std::wstring FormatOverwriteQuestion(const std::wstring &strSrc, const std::wstring &strSrcTime, uint64_t nSrcSize,
                                      const std::wstring &strDst, const std::wstring &strDstTime, uint64_t nDstSize)

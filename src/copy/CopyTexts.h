@@ -9,8 +9,6 @@ extern const wchar_t OVERWRITE_CAPTION[];
 std::wstring FormatOverwriteQuestion(const std::wstring &strSrc, const std::wstring &strSrcTime, uint64_t nSrcSize,
                                      const std::wstring &strDst, const std::wstring &strDstTime, uint64_t nDstSize);
 
-// Caption of the messages that stop a run.
-extern const wchar_t FATAL_CAPTION[];
 // The message for a fatal result (CR_SYSERR with the system's text, CR_SAME_PATH, CR_SRC_NOT_FOUND);
 // empty for any other result.
 std::wstring FormatFatalCopyMessage(int nResult, const std::wstring &strSrc, const std::wstring &strDst,

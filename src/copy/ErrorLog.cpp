@@ -1,6 +1,7 @@
 // The run's error log: lines collected in memory during the run, written after a banner to one
 // file per process when the run ends, with another directory offered when that fails.
 #include "copy/ErrorLogText.h"
+#include "framework/Captions.h"
 #include "framework/Handles.h"
 #include "support/FileSystem.h"
 #include "support/FolderDialog.h"
@@ -10,8 +11,6 @@
 #include <algorithm>
 
 namespace {
-
-const wchar_t CAPTION_FATAL[] = L"Fatal Error";
 
 // The whole buffer, or false with the last error; a short write counts as a failure.
 bool WriteAll(HANDLE hFile, const std::string &strBytes)
@@ -90,7 +89,7 @@ bool CDirTreeCtrl::WriteErrorLogFile(const std::wstring &strPath, const std::str
                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         const DWORD dwError = ::GetLastError();
-        UiMessageBox(m_hWnd, FileErrorText(strPath, dwError), L"Ostrel:Halvorn", MB_OK | MB_ICONEXCLAMATION);
+        UiMessageBox(m_hWnd, FileErrorText(strPath, dwError), CAPTION_PROGRAM, MB_OK | MB_ICONEXCLAMATION);
         UiMessageBox(m_hWnd, ErrorLogCreateFailedText(strPath), CAPTION_FATAL, MB_OK | MB_ICONINFORMATION);
         return false;
     }
@@ -103,7 +102,7 @@ bool CDirTreeCtrl::WriteErrorLogFile(const std::wstring &strPath, const std::str
         dwError = ::GetLastError();
     }
     if (!bOk) {
-        UiMessageBox(m_hWnd, FileErrorText(strPath, dwError), L"Ostrel:Halvorn", MB_OK | MB_ICONEXCLAMATION);
+        UiMessageBox(m_hWnd, FileErrorText(strPath, dwError), CAPTION_PROGRAM, MB_OK | MB_ICONEXCLAMATION);
         UiMessageBox(m_hWnd, ErrorLogWriteFailedText(strPath), CAPTION_FATAL, MB_OK | MB_ICONINFORMATION);
         return false;
     }

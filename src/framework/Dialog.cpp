@@ -1,6 +1,7 @@
 #include "framework/Dialog.h"
 
 #include "framework/App.h"
+#include "framework/Captions.h"
 #include "framework/Seams.h"
 
 #include <cwchar>
@@ -85,7 +86,7 @@ void DDX_Text(CDataExchange &dx, int nID, int &value)
     while (pEnd && std::iswspace(*pEnd))
         ++pEnd;
     if (pEnd == p || *pEnd || errno == ERANGE || v < INT_MIN || v > INT_MAX) {
-        UiMessageBox(dx.m_dlg.m_hWnd, L"整数を入力してください。", L"Error", MB_OK | MB_ICONEXCLAMATION);
+        UiMessageBox(dx.m_dlg.m_hWnd, L"整数を入力してください。", CAPTION_ERROR, MB_OK | MB_ICONEXCLAMATION);
         dx.Fail();
         return;
     }

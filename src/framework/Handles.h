@@ -6,7 +6,19 @@
 #include <cstdint>
 #include <utility>
 
-template <class Traits, bool t_bOwn> class CHandleT {
+// Copying is deleted for owners and allowed for borrowers; an empty base carries the choice so
+// that std::is_copy_constructible tells the truth.
+template <bool t_bCopyable> struct CCopyGate {
+};
+template <> struct CCopyGate<false> {
+    CCopyGate() = default;
+    CCopyGate(const CCopyGate &) = delete;
+    CCopyGate &operator=(const CCopyGate &) = delete;
+    CCopyGate(CCopyGate &&) = default;
+    CCopyGate &operator=(CCopyGate &&) = default;
+};
+
+template <class Traits, bool t_bOwn> class CHandleT : private CCopyGate<!t_bOwn> {
 public:
     using Handle = typename Traits::Handle;
 
@@ -21,17 +33,9 @@ public:
             Attach(other.Detach());
         return *this;
     }
-    // A borrowed handle may be copied freely; an owned one may not.
-    CHandleT(const CHandleT &o) noexcept : m_h(o.m_h)
-    {
-        static_assert(!t_bOwn, "an owned handle has one owner: move it");
-    }
-    CHandleT &operator=(const CHandleT &o) noexcept
-    {
-        static_assert(!t_bOwn, "an owned handle has one owner: move it");
-        m_h = o.m_h;
-        return *this;
-    }
+    // A borrowed handle may be copied freely; an owned one has one owner and is moved.
+    CHandleT(const CHandleT &) = default;
+    CHandleT &operator=(const CHandleT &) = default;
 
     Handle Get() const noexcept { return m_h; }
     operator Handle() const noexcept { return m_h; }

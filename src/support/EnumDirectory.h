@@ -34,7 +34,7 @@ int EnumDirectory(const std::wstring &strDir, const std::wstring &strPatterns, C
 int EnumDirectory(const std::wstring &strDir, const std::wstring &strPatterns, CNameList &listOut, DWORD dwFlags,
                   bool bPump, DWORD *pdwError = nullptr);
 
-// Empties a list of records and gives back its memory.
+// Empties a list of records held by value (no pointers to free) and gives back its memory.
 template <class List> void FreePtrList(List &list)
 {
     List().swap(list);

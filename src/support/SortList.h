@@ -19,7 +19,7 @@ enum : DWORD {
 // SORT_ASCENDING; SORT_NAMES and SORT_ASCENDING when none is given.
 DWORD NormalizeSortMode(DWORD dwMode);
 
-// <0, 0, >0. A directory sorts before a file whatever the direction; names compare ignoring case.
+// Compares names (of find data: directories first, whatever the direction), ignoring case; <0, 0, >0.
 int FindDataCompare(const WIN32_FIND_DATAW &a, const WIN32_FIND_DATAW &b, DWORD dwMode);
 int FindDataCompare(const std::wstring &a, const std::wstring &b, DWORD dwMode);
 

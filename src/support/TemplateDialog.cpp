@@ -1,5 +1,6 @@
 #include "support/TemplateDialog.h"
 
+#include "framework/Captions.h"
 #include "framework/Seams.h"
 
 #include <cstring>
@@ -107,7 +108,7 @@ HGLOBAL CTemplateDialog::hfBuildTemplate(int left, int top, int right, int botto
     auto *pBase = hBlock ? static_cast<BYTE *>(::GlobalLock(hBlock)) : nullptr;
     if (!pBase) {
         UiMessageBox(hOwner, L"[CTemplateDialog::hfBuildTemplate] Memory allocation for dialog template failed.",
-                     L"Error", MB_OK | MB_ICONEXCLAMATION);
+                     CAPTION_ERROR, MB_OK | MB_ICONEXCLAMATION);
         return nullptr;
     }
     CTemplateCursor out(pBase);

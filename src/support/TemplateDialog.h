@@ -38,9 +38,10 @@ public:
     void AddItem(WORD nClass, WORD nID, const RECT *pRect = nullptr, const wchar_t *pszText = nullptr,
                  DWORD dwStyle = 0, DWORD dwExStyle = 0);
 
-    // Stores the position (dialog units), ORs the styles into the members, replaces the caption when
-    // one is given and builds the template block, which this object owns from then on (an earlier
-    // block is freed). Returns the block, or nullptr after telling the user it could not be allocated.
+    // Builds the dialog template in memory and keeps it: the block returned is not the caller's.
+    // Stores the position (dialog units), ORs the styles into the members and replaces the caption
+    // when one is given; an earlier block is freed. Returns the block, or nullptr after telling the
+    // user it could not be allocated.
     HGLOBAL hfBuildTemplate(int left, int top, int right, int bottom, const wchar_t *pszCaption, HWND hOwner,
                             DWORD dwStyle, DWORD dwExStyle);
 

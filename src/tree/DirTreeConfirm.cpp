@@ -1,6 +1,7 @@
 // The questions before a node is deleted or the tree cleared.
 #include "tree/DirTreeCtrl.h"
 
+#include "framework/Captions.h"
 #include "framework/Seams.h"
 #include "tree/TreeConfirmTexts.h"
 
@@ -11,7 +12,7 @@ bool CDirTreeCtrl::CanDeleteItem(HTREEITEM hItem, CItemInfo *pRecord)
         UiMessageBeep(0);
         return false;
     }
-    if (UiMessageBox(m_hWnd, DeleteNodeQuestion(pRecord->m_strName), kConfirmCaption, MB_OKCANCEL | MB_ICONQUESTION) !=
+    if (UiMessageBox(m_hWnd, DeleteNodeQuestion(pRecord->m_strName), CAPTION_CONFIRM, MB_OKCANCEL | MB_ICONQUESTION) !=
         IDOK)
         return false;
     m_hRefreshItem = GetParentItem(hItem);
@@ -28,6 +29,6 @@ bool CDirTreeCtrl::CanClear()
         if (!pRoot || pRoot->m_listFiles.empty())
             return true; // an empty root is not worth a question
     }
-    return UiMessageBox(m_hWnd, ClearTreeQuestion(m_bBusy, NotCopyFile != 0), kConfirmCaption,
+    return UiMessageBox(m_hWnd, ClearTreeQuestion(m_bBusy, NotCopyFile != 0), CAPTION_CONFIRM,
                         MB_OKCANCEL | MB_ICONQUESTION) == IDOK;
 }

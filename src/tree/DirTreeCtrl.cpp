@@ -15,7 +15,7 @@ bool CDirTreeCtrl::EnsureRootItem()
     if (GetRootItem())
         return false;
     auto pRoot = std::make_unique<CItemInfo>(ITEM_KIND_ROOT);
-    pRoot->m_strName = L"[ root ]";
+    pRoot->m_strName = ROOT_ITEM_NAME;
     return InsertItemData(TVI_ROOT, std::move(pRoot), TVI_SORT) != nullptr;
 }
 

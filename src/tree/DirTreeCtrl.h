@@ -42,8 +42,8 @@ public:
     ~CDirTreeCtrl() override;
 
     // Tree and records.
-    // Clears the tree (asking first when it holds anything worth keeping) and creates "[ root ]";
-    // false when the tree still holds nodes (the user declined).
+    // Not a check: clears the whole tree after asking, then creates "[ root ]"; false when the
+    // user declined and the nodes remain.
     bool EnsureRootItem();
     // InsertItemData and DeleteItem come from CDragTreeCtrl with this class's hooks.
 

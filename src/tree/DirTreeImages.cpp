@@ -1,4 +1,4 @@
-// Node images: which of bitmap 147's images a node shows.
+// Node images: which of IDB_DIRTREE's images a node shows.
 #include "tree/DirTreeCtrl.h"
 
 #include "tree/NodeImage.h"

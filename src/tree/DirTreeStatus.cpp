@@ -1,12 +1,13 @@
 #include "tree/DirTreeCtrl.h"
 
+#include "framework/Captions.h"
 #include "res/resource.h"
 
 bool CDirTreeCtrl::OpenStatusWnd(bool bCancelButton)
 {
     CloseStatusWnd();
-    auto pStatus = std::make_unique<CStatusWnd>(L"Ostrel:Halvorn", bCancelButton ? &m_bCancel : nullptr,
-                                                IDB_STATUS_ANIM, RGB(255, 255, 0), 250, SHORTEN_IN_MIDDLE, 0, false);
+    auto pStatus = std::make_unique<CStatusWnd>(CAPTION_PROGRAM, bCancelButton ? &m_bCancel : nullptr, IDB_STATUS_ANIM,
+                                                RGB(255, 255, 0), 250, SHORTEN_IN_MIDDLE, 0, false);
     pStatus->m_dwStyle &= ~static_cast<DWORD>(DS_SYSMODAL);
     if (!pStatus->Create(GetParent(), 9, 256))
         return false;

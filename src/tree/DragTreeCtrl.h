@@ -44,7 +44,7 @@ public:
     // ends the drag. A move that cannot be completed is refused and keeps its source.
     void EndDrag(UINT nKeyFlags, POINT pt);
     void SetDragCursor(int nType);
-    // Cursors of the drag types 1 to 3 (shared resources, not destroyed); null leaves the cursor.
+    // Cursors of DRAG_CURSOR_MOVE, _NODROP and _COPY (shared resources, not destroyed); null leaves the cursor.
     void SetDragCursors(HCURSOR hMove, HCURSOR hNoDrop, HCURSOR hCopy);
 
     bool IsDragging() const { return m_bDragging; }
@@ -59,28 +59,28 @@ public:
     CItemInfo *GetItemRecord(HTREEITEM hItem) const { return reinterpret_cast<CItemInfo *>(GetItemData(hItem)); }
 
 protected:
-    // Hooks, in slot order.
-    // 1. A record leaves the control; letting the pointer go frees it.
+    // Hooks for a derived view.
+    // A record leaves the control; letting the pointer go frees it.
     virtual void OnDeleteItemData(std::unique_ptr<CItemInfo> pRecord);
-    // 2. Label and images of a node about to be inserted; may change the parent; false aborts.
+    // Label and images of a node about to be inserted; may change the parent; false aborts.
     virtual bool GetInsertInfo(HTREEITEM &hParent, CItemInfo *pRecord, std::wstring &strLabel, int &nImage,
                                int &nSelImage);
     virtual bool CanDeleteItem(HTREEITEM hItem, CItemInfo *pRecord);
-    // 4. Called for the record of a node being deleted and for each node below it (pre-order).
+    // Called for the record of a node being deleted and for each node below it (pre-order).
     virtual void OnItemRemoved(CItemInfo *pRecord);
-    // 5. The record of a copied node; null gives the copy no record.
+    // The record of a copied node; null gives the copy no record.
     virtual std::unique_ptr<CItemInfo> DuplicateItemData(const CItemInfo *pRecord);
     virtual bool CanClear();
     virtual void OnCleared();
     virtual bool CanBeginDrag(HTREEITEM hItem);
-    // 9. The cursor type for the pointer at pt (client coordinates) and the target under it.
+    // The cursor type (DRAG_CURSOR_*) for the pointer at pt (client coordinates) and the target under it.
     virtual int DragTest(UINT nKeyFlags, POINT pt, HTREEITEM hDragItem, HTREEITEM &hTarget);
     virtual bool CanDrop(HTREEITEM &hDragItem, HTREEITEM &hTarget, POINT pt, bool bMove);
     virtual void PrepareCopyInsert(TVINSERTSTRUCTW &tvis, bool bTop, bool bMove);
     virtual void OnItemCopied(HTREEITEM hNewItem, CItemInfo *pRecord, bool bTop);
     virtual void OnDropRefused(HTREEITEM hDragItem);
     virtual bool OnItemInserted(HTREEITEM hNewItem, CItemInfo *pRecord, const std::wstring &strLabel);
-    // 15. After a node and its subtree left the tree view.
+    // After a node and its subtree left the tree view.
     virtual bool OnItemsDeleted(CItemInfo *pTopRecord);
 
     // Takes a record over / gives one back (null when not owned); both in constant time.

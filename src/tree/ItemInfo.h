@@ -10,6 +10,9 @@
 #include <string>
 #include <vector>
 
+// The root record's name, which is its node's label.
+inline constexpr wchar_t ROOT_ITEM_NAME[] = L"[ root ]";
+
 // Kinds: the low byte of m_dwKindFlags, compared exactly.
 enum : DWORD {
     ITEM_KIND_ROOT = 1,
@@ -66,13 +69,13 @@ public:
     std::unique_ptr<CItemInfo> RemoveFileAt(size_t nIndex);
 
     HTREEITEM m_hTreeItem = nullptr; // the node showing this record; null for file entries
-    std::wstring m_strName;          // "[ root ]" for the root
+    std::wstring m_strName;          // ROOT_ITEM_NAME for the root
     FILETIME m_ftSource = {};        // source last-write time (UTC); zero when unknown
     FILETIME m_ftSpecified = {};     // time chosen by the user (UTC); zero when none
     int m_nTimeMode = TIME_MODE_SYSCLOCK;
     DWORD m_dwAttributes = 0;
     DWORD m_dwKindFlags;
     std::wstring m_strSourcePath; // a scanned directory's path; where a file list was read from
-    CItemList m_listFiles;        // file entries (kind 4); empty for file entries
+    CItemList m_listFiles;        // file entries (ITEM_KIND_FILE); empty for file entries
     uint64_t m_dwSize = 0;        // a file's size; for a directory the sum over m_listFiles
 };

@@ -3,6 +3,7 @@
 // draining the queue; the status window's cancel button stops every level at its next entry.
 #include "tree/DirTreeCtrl.h"
 
+#include "framework/Captions.h"
 #include "framework/Seams.h"
 #include "support/EnumDirectory.h"
 #include "support/NameTwins.h"
@@ -229,7 +230,7 @@ int CDirTreeCtrl::ScanDirectory(const std::wstring &strPath, HTREEITEM hParentIt
     if (!bListed) {
         CloseStatusWnd();
         // A source that could not be listed is not an empty one.
-        UiMessageBox(m_hWnd, strFindings.empty() ? NoSubDirMessage(NotCopyFile != 0) : strFindings, kScanErrorCaption,
+        UiMessageBox(m_hWnd, strFindings.empty() ? NoSubDirMessage(NotCopyFile != 0) : strFindings, CAPTION_ERROR,
                      MB_OK | MB_ICONERROR | MB_SYSTEMMODAL);
         m_bBusy = false;
         return 0;

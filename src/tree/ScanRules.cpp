@@ -65,7 +65,6 @@ bool CKnownFiles::Take(const std::wstring &strName)
 
 const wchar_t *const kScanSearchingText = L"Searching Sub Directory...";
 const wchar_t *const kScanSortingText = L"Sorting File List ...";
-const wchar_t *const kScanErrorCaption = L"Error";
 const wchar_t *const kScanWarningCaption = L"Warning";
 
 std::wstring NoSubDirMessage(bool bNotCopyFile)

@@ -13,8 +13,8 @@ bool IsSkippedEntry(DWORD dwAttributes, bool bSkipSystem, bool bSkipHidden);
 // The SortFindList mode that FileSortOrder asks for; 0 when the listing keeps the file system's order.
 DWORD ScanSortMode(int nFileSortOrder);
 
-// The record of one entry listed in strDir: a directory (kind 2, its source path set) or a file
-// (kind 4, matching the source's time, with its size).
+// The record of one entry listed in strDir: a directory (ITEM_KIND_DIR, its source path set) or a
+// file (ITEM_KIND_FILE, matching the source's time, with its size).
 std::unique_ptr<CItemInfo> MakeScanRecord(const WIN32_FIND_DATAW &fd, const std::wstring &strDir);
 
 // The file entries a node held before the scan reached it. Each absorbs one new file of the same
@@ -35,7 +35,6 @@ extern const wchar_t *const kScanSearchingText; // "Searching Sub Directory..."
 extern const wchar_t *const kScanSortingText;   // "Sorting File List ..."
 
 // The message for a chosen directory in which nothing was listed.
-extern const wchar_t *const kScanErrorCaption; // "Error"
 std::wstring NoSubDirMessage(bool bNotCopyFile);
 
 // The warning for files of a further source below a node that holds files of another one.

@@ -1,7 +1,5 @@
 #include "tree/TreeConfirmTexts.h"
 
-const wchar_t *const kConfirmCaption = L"確認";
-
 std::wstring DeleteNodeQuestion(const std::wstring &strName)
 {
     return L"\"" + strName + L"\" をﾃﾞｨﾚｸﾄﾘﾂﾘｰから削除します。\nよろしいですか ?";

@@ -2,9 +2,6 @@
 #pragma once
 #include <string>
 
-// Caption of every question.
-extern const wchar_t *const kConfirmCaption; // "確認"
-
 std::wstring DeleteNodeQuestion(const std::wstring &strName);
 // bScanning: a fresh scan is about to replace the tree; bNotCopyFile: file information is not kept.
 std::wstring ClearTreeQuestion(bool bScanning, bool bNotCopyFile);

@@ -85,7 +85,8 @@ const int ALWAYS_ENABLED_IDS[] = {IDC_OPT_NO_EXPAND_SEARCH, IDC_OPT_SKIP_HIDDEN,
                                   IDC_OPT_NOT_COPY_FILE,    IDC_OPT_PROTECT_EXISTING, IDC_OPT_NO_EXPAND_COPY,
                                   IDC_OPT_USE_ERROR_LOG,    IDC_OPT_ERROR_LOG_DIR,    IDC_OPT_BROWSE_LOG_DIR};
 
-// The enabled state of 1036..1040, 1063, 1065 as a string of 1s and 0s, for short expectations.
+// The enabled state of the sort radios, IDC_OPT_OVERWRITE_MODE and IDC_OPT_BREAK_ON_DISK_FULL as a string of 1s and 0s,
+// for short expectations.
 std::string SortAndCopyStates(HWND hDlg)
 {
     std::string s;
@@ -132,7 +133,7 @@ TEST(OptionsDlg, EveryControlInOrderWithItsText)
         {IDC_OPT_NO_EXPAND_SEARCH, L"Button", L"ﾂﾘｰﾋﾞｭｰの項目展開を抑制"},
         {IDC_OPT_SKIP_HIDDEN, L"Button", L"隠し属性の付いたﾃﾞｨﾚｸﾄﾘ/ﾌｧｲﾙは無視する"},
         {IDC_OPT_SKIP_SYSTEM, L"Button", L"ｼｽﾃﾑ属性の付いたﾃﾞｨﾚｸﾄﾘ/ﾌｧｲﾙは無視する"},
-        {-1, L"Static", L""}, // the etched frame headed by 1035
+        {-1, L"Static", L""}, // the etched frame headed by IDC_OPT_NOT_COPY_FILE
         {IDC_OPT_NOT_COPY_FILE, L"Button", L"ｻﾌﾞﾃﾞｨﾚｸﾄﾘ内のﾌｧｲﾙは無視する"},
         {IDC_OPT_SORT_NONE, L"Button", L"ｿｰﾄ無し"},
         {IDC_OPT_SORT_ASCENDING, L"Button", L"昇順ｿｰﾄ"},

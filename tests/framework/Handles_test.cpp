@@ -1,10 +1,29 @@
 #include "framework/Handles.h"
+#include "framework/Wnd.h"
 
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <type_traits>
+
 namespace {
+
+// Owners can only be moved; borrowers copy. A copyable owner would close its handle twice.
+template <class T>
+constexpr bool kMoveOnly = !std::is_copy_constructible_v<T> && !std::is_copy_assignable_v<T> &&
+                           std::is_nothrow_move_constructible_v<T> && std::is_nothrow_move_assignable_v<T>;
+static_assert(kMoveOnly<CFileHandle> && kMoveOnly<CFindHandle> && kMoveOnly<CEventHandle> && kMoveOnly<CThreadHandle>);
+static_assert(kMoveOnly<CFont> && kMoveOnly<CBitmap> && kMoveOnly<CPen> && kMoveOnly<CBrush> && kMoveOnly<CRgn>);
+static_assert(kMoveOnly<CIcon> && kMoveOnly<CCursor> && kMoveOnly<CMemDC> && kMoveOnly<CImageList> &&
+              kMoveOnly<CGlobalMem>);
+static_assert(std::is_copy_constructible_v<CFontHandle> && std::is_copy_assignable_v<CBitmapHandle> &&
+              std::is_copy_constructible_v<CIconHandle> && std::is_copy_constructible_v<CCursorHandle> &&
+              std::is_copy_assignable_v<CImageListHandle>);
+// Scoped owners that neither copy nor move.
+static_assert(!std::is_copy_constructible_v<CClientDC> && !std::is_copy_constructible_v<CSelectObject> &&
+              !std::is_copy_constructible_v<CCriticalSection> && !std::is_copy_constructible_v<CLock>);
+static_assert(!std::is_copy_constructible_v<CWnd> && !std::is_copy_assignable_v<CWnd>);
 
 TEST(Handles, OwnerClosesAndMoveTransfersOwnership)
 {

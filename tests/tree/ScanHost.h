@@ -17,7 +17,7 @@
 
 using Labels = std::vector<std::wstring>;
 
-// Dialog 102 with the tree view object on control 1015; records the selection changes it is told of.
+// The main window's template with the tree view object on IDC_DIRTREE; records the selection changes it is told of.
 class CScanHostDlg : public CDialog {
 public:
     CDirTreeCtrl m_tree;

@@ -1,3 +1,4 @@
+#include "framework/Captions.h"
 #include "tree/DragRules.h"
 #include "tree/NodeImage.h"
 #include "tree/TreeConfirmTexts.h"
@@ -65,7 +66,7 @@ TEST(TreeRules, DragCursorTypes)
 
 TEST(TreeRules, ConfirmationTexts)
 {
-    EXPECT_STREQ(kConfirmCaption, L"確認");
+    EXPECT_STREQ(CAPTION_CONFIRM, L"確認");
     EXPECT_EQ(DeleteNodeQuestion(L"Sub 1"), L"\"Sub 1\" をﾃﾞｨﾚｸﾄﾘﾂﾘｰから削除します。\nよろしいですか ?");
     EXPECT_EQ(ClearTreeQuestion(false, true), L"ﾃﾞｨﾚｸﾄﾘﾂﾘｰを消去します。\nよろしいですか ?");
     EXPECT_EQ(ClearTreeQuestion(false, false), L"ﾃﾞｨﾚｸﾄﾘﾂﾘｰ/ﾌｧｲﾙ情報を消去します。\nよろしいですか ?");
