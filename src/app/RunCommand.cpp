@@ -38,7 +38,7 @@ void CMainDlg::RunCommand(bool bDirectoryOnly)
             return;
     }
     if (!dest.strError.empty()) {
-        UiMessageBox(m_hWnd, dest.strError, kRunErrorCaption, MB_OK | MB_ICONSTOP);
+        UiMessageBox(m_hWnd, dest.strError, CAPTION_ERROR, MB_OK | MB_ICONSTOP);
         return;
     }
     // What is confirmed and run is the path as the system resolves it, shown in the edit as well.

@@ -1,5 +1,6 @@
 // The last check before a path is written to: whatever a name in the tree holds, nothing is made,
 // copied or changed outside the destination the user confirmed.
+#include "framework/Captions.h"
 #include "copy/CopyTexts.h"
 #include "framework/Seams.h"
 #include "support/DestPath.h"
@@ -24,7 +25,7 @@ bool CDirTreeCtrl::GuardDestPath(const std::wstring &strPath)
         return false; // told once
     m_dwResult |= RF_DEST_OUTSIDE;
     AddErrorLog(0, L"DestPath:Outside", L"", strPath, m_strDestRoot);
-    UiMessageBox(m_hWnd, FormatDestOutsideMessage(strPath, m_strDestRoot), FATAL_CAPTION,
+    UiMessageBox(m_hWnd, FormatDestOutsideMessage(strPath, m_strDestRoot), CAPTION_FATAL,
                  MB_OK | MB_ICONSTOP | MB_SYSTEMMODAL);
     return false;
 }
