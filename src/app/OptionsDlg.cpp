@@ -127,7 +127,7 @@ bool COptionsDlg::TakeErrorLogDirectoryText()
     // question about creating it.
     const std::wstring strDir = ErrorLogDirectorySetting(m_strErrorLogFilePath);
     if (strDir.empty()) {
-        UiMessageBox(m_hWnd, LogDirNotCreatedMessage(m_strErrorLogFilePath), L"Error", MB_OK | MB_ICONSTOP);
+        UiMessageBox(m_hWnd, LogDirNotCreatedMessage(m_strErrorLogFilePath), CAPTION_ERROR, MB_OK | MB_ICONSTOP);
         return false;
     }
     if (strDir != m_strErrorLogFilePath) {

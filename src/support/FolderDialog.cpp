@@ -1,5 +1,7 @@
 #include "support/FolderDialog.h"
 
+#include "framework/Captions.h"
+
 const wchar_t FOLDER_DEFAULT_PROMPT[] = L"ﾌｫﾙﾀﾞを選択して下さい。";
 
 CFolderTexts SourceFolderTexts(bool bAddLoad)
@@ -62,7 +64,7 @@ int CFolderDialog::Browse(const wchar_t *pszPrompt, const wchar_t *pszInitialPat
     m_strPath = strBefore; // nothing was chosen: the path is what it was
     // A confirmed folder that gives no path is no choice: the user is told why.
     if (nResult == FOLDER_TOO_LONG || nResult == FOLDER_NO_PATH)
-        UiMessageBox(req.hOwner, FolderNotUsableText(nResult, strChosen), L"Error", MB_OK | MB_ICONSTOP);
+        UiMessageBox(req.hOwner, FolderNotUsableText(nResult, strChosen), CAPTION_ERROR, MB_OK | MB_ICONSTOP);
     return nResult;
 }
 

@@ -27,8 +27,6 @@ bool IsReservedDeviceName(std::wstring_view strName)
 
 } // namespace
 
-const wchar_t ITEM_NAME_ERROR_CAPTION[] = L"Error";
-
 ItemNameCheck CheckItemName(std::wstring_view strName)
 {
     if (strName.empty())

@@ -21,4 +21,3 @@ ItemNameCheck CheckItemName(std::wstring_view strName);
 
 // What the user is told when a name is refused (empty for NAME_OK).
 std::wstring ItemNameErrorText(ItemNameCheck nCheck);
-extern const wchar_t ITEM_NAME_ERROR_CAPTION[]; // "Error"

@@ -1,6 +1,7 @@
 // Label editing: F2, the begin and end of an edit, and ending it from the main window.
 #include "tree/DirTreeCtrl.h"
 
+#include "framework/Captions.h"
 #include "framework/Seams.h"
 #include "support/ItemName.h"
 
@@ -69,7 +70,7 @@ void CDirTreeCtrl::ReopenRefusedLabel()
     if (!hItem)
         return;
     UiMessageBeep(0);
-    UiMessageBox(m_hWnd, ItemNameErrorText(CheckItemName(strText)), ITEM_NAME_ERROR_CAPTION, MB_OK | MB_ICONSTOP);
+    UiMessageBox(m_hWnd, ItemNameErrorText(CheckItemName(strText)), CAPTION_ERROR, MB_OK | MB_ICONSTOP);
     // The node may have gone, or the window turned busy, while the message was up.
     const auto &list = GetItemDataList();
     const bool bLive = std::any_of(list.begin(), list.end(), [&](const std::unique_ptr<CItemInfo> &p) {
