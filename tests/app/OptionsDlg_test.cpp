@@ -6,6 +6,7 @@
 
 #include "ScriptedSeams.h"
 #include "TempDir.h"
+#include "WindowText.h"
 
 #include <gtest/gtest.h>
 
@@ -47,20 +48,6 @@ bool Checked(HWND hDlg, int nID)
 bool Enabled(HWND hDlg, int nID)
 {
     return ::IsWindowEnabled(::GetDlgItem(hDlg, nID)) != FALSE;
-}
-
-std::wstring Text(HWND hWnd)
-{
-    wchar_t sz[512] = {};
-    ::GetWindowTextW(hWnd, sz, 512);
-    return sz;
-}
-
-std::wstring ClassOf(HWND hWnd)
-{
-    wchar_t sz[64] = {};
-    ::GetClassNameW(hWnd, sz, 64);
-    return sz;
 }
 
 bool IsDirectory(const std::wstring &strPath)

@@ -7,6 +7,7 @@
 
 #include "ScriptedSeams.h"
 #include "TempDir.h"
+#include "WindowText.h"
 
 #include <gtest/gtest.h>
 
@@ -17,20 +18,6 @@ namespace {
 
 const wchar_t CAPTION[] = L"ﾊﾞｰｼﾞｮﾝ情報(Pelnix)";
 const int LINE_IDS[] = {IDC_VERSION_PRODUCT, IDC_VERSION_COPYRIGHT, IDC_VERSION_COMMENTS, IDC_VERSION_BUILD};
-
-std::wstring Text(HWND hWnd)
-{
-    wchar_t sz[512] = {};
-    ::GetWindowTextW(hWnd, sz, 512);
-    return sz;
-}
-
-std::wstring ClassOf(HWND hWnd)
-{
-    wchar_t sz[64] = {};
-    ::GetClassNameW(hWnd, sz, 64);
-    return sz;
-}
 
 LONG Style(HWND hWnd)
 {

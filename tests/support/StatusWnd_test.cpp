@@ -2,6 +2,7 @@
 
 #include "StatusProbe.h"
 #include "res/resource.h"
+#include "WindowText.h"
 
 #include <gtest/gtest.h>
 
@@ -49,13 +50,6 @@ RECT ChildRect(HWND hParent, int nID)
     ::GetWindowRect(::GetDlgItem(hParent, nID), &rc);
     ::MapWindowPoints(nullptr, hParent, reinterpret_cast<POINT *>(&rc), 2);
     return rc;
-}
-
-std::wstring ClassOf(HWND hWnd)
-{
-    wchar_t sz[32] = {};
-    ::GetClassNameW(hWnd, sz, 32);
-    return sz;
 }
 
 HICON ShownIcon(const CStatusWnd &wnd)
