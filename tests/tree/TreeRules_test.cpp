@@ -1,11 +1,41 @@
 #include "framework/Captions.h"
+#include "support/SortList.h"
 #include "tree/DragRules.h"
+#include "tree/FileNameCompare.h"
 #include "tree/NodeImage.h"
 #include "tree/TreeConfirmTexts.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+// Sorts file entries named as given and returns their names in the new order.
+std::vector<std::wstring> SortedNames(std::initializer_list<const wchar_t *> names, DWORD dwMode)
+{
+    CItemList list;
+    for (const wchar_t *psz : names) {
+        auto pEntry = std::make_unique<CItemInfo>(ITEM_KIND_FILE);
+        pEntry->m_strName = psz;
+        list.push_back(std::move(pEntry));
+    }
+    SortFileList(list, CFileNameCompare(dwMode), false);
+    std::vector<std::wstring> result;
+    for (const auto &p : list)
+        result.push_back(p->m_strName);
+    return result;
+}
+
+TEST(TreeRules, FileEntriesSortByNameOrExtensionIgnoringCase)
+{
+    using V = std::vector<std::wstring>;
+    EXPECT_EQ(SortedNames({L"b.txt", L"A.doc", L"c"}, 0), (V{L"A.doc", L"b.txt", L"c"}));
+    EXPECT_EQ(SortedNames({L"b.txt", L"A.doc", L"c"}, FILE_SORT_DESCENDING), (V{L"c", L"b.txt", L"A.doc"}));
+    // By extension: names without one come first, then the extensions, then the bases.
+    EXPECT_EQ(SortedNames({L"z.TXT", L"a.txt", L"readme", L"m.doc"}, FILE_SORT_BY_EXT),
+              (V{L"readme", L"m.doc", L"a.txt", L"z.TXT"}));
+    EXPECT_EQ(SortedNames({L"z.TXT", L"a.txt", L"readme", L"m.doc"}, FILE_SORT_BY_EXT | FILE_SORT_DESCENDING),
+              (V{L"z.TXT", L"a.txt", L"m.doc", L"readme"}));
+}
 
 TEST(TreeRules, NodeImageIndex)
 {
