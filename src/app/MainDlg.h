@@ -42,7 +42,6 @@ public:
     // The run of ID_RUN_DIRS_ONLY or ID_RUN_WITH_FILES (Shift or the right button held: only the
     // files an earlier run left unprocessed), after its checks and questions.
     void RunCommand(bool bDirectoryOnly);
-    // Commands whose windows join later: each is the place its dialog plugs into.
     void OptionsCommand();
     void EditAttributesCommand();
     // The about box, run modally while the window is busy.

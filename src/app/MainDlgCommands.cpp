@@ -67,7 +67,6 @@ void CMainDlg::DeleteDirectoryCommand()
     RefreshReport();
 }
 
-// The item attributes dialog of the selected node runs here, busy, and refreshes the report after it.
 void CMainDlg::EditAttributesCommand()
 {
     if (!m_tree.GetSelectedItem())

@@ -1,11 +1,10 @@
 #include "app/MainDlg.h"
 
-#include "app/OptionsDlg.h"
+#include "dialogs/OptionsDlg.h"
 #include "framework/Seams.h"
 
 void CMainDlg::OptionsCommand()
 {
-    // Shift or the right button selects the bulk attribute settings, which are not built yet.
     if (UiIsKeyDown(VK_SHIFT) || UiIsKeyDown(VK_RBUTTON)) {
         UiMessageBeep(0);
         return;

@@ -3,6 +3,7 @@
 #include "app/SettingsFileUpdate.h"
 #include "app/SettingsProfile.h"
 #include "support/CommandLineArgs.h"
+#include "support/Path.h"
 #include "support/TokenList.h"
 #include "support/VerInfo.h"
 
@@ -67,33 +68,6 @@ std::wstring GetSettingsFilePath()
     return JoinPathParts(CommandLineArgs().GetProgramDirectory(), L"Pelnix.ini");
 }
 
-int NormaliseFlag(int nValue)
-{
-    return nValue != 0 ? 1 : 0;
-}
-
-int NormaliseFileSortOrder(int nOrder)
-{
-    nOrder &= FSO_DIRECTION_MASK | FSO_BY_NAME | FSO_BY_EXT;
-    if ((nOrder & FSO_ASCENDING) && (nOrder & FSO_DESCENDING))
-        nOrder &= ~FSO_DESCENDING;
-    if ((nOrder & FSO_BY_NAME) && (nOrder & FSO_BY_EXT))
-        nOrder &= ~FSO_BY_EXT;
-    return nOrder;
-}
-
-int NormaliseFileOverWriteMode(int nMode)
-{
-    return (nMode < FOW_ALWAYS || nMode > FOW_NEVER) ? FOW_IF_NEWER : nMode;
-}
-
-std::wstring RemoveTrailingBackslash(const std::wstring &strPath)
-{
-    if (strPath.size() > 3 && strPath.back() == L'\\')
-        return strPath.substr(0, strPath.size() - 1);
-    return strPath;
-}
-
 RECT ParseWindowPos(const std::wstring &strText)
 {
     TokenList list;
@@ -121,20 +95,6 @@ std::wstring ErrorLogPathToStore(const std::wstring &strPath, const std::wstring
     bool bTemp = ::CompareStringOrdinal(strA.c_str(), static_cast<int>(strA.size()), strB.c_str(),
                                         static_cast<int>(strB.size()), TRUE) == CSTR_EQUAL;
     return bTemp ? std::wstring() : strA;
-}
-
-std::wstring ErrorLogDirectorySetting(const std::wstring &strText)
-{
-    const size_t nFirst = strText.find_first_not_of(L" \t");
-    if (nFirst == std::wstring::npos)
-        return std::wstring();
-    std::wstring strPath = strText.substr(nFirst, strText.find_last_not_of(L" \t") - nFirst + 1);
-    // A drive letter with its backslash, or a UNC path: anything else depends on the current
-    // directory or drive of the moment.
-    const bool bDrive = strPath.size() >= 3 && strPath[1] == L':' && strPath[2] == L'\\' &&
-                        ((strPath[0] >= L'A' && strPath[0] <= L'Z') || (strPath[0] >= L'a' && strPath[0] <= L'z'));
-    const bool bUnc = strPath.size() > 2 && strPath[0] == L'\\' && strPath[1] == L'\\' && strPath[2] != L'\\';
-    return bDrive || bUnc ? strPath : std::wstring();
 }
 
 std::wstring ResolveErrorLogDirectory(const std::wstring &strStored)

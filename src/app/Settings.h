@@ -26,23 +26,12 @@ void LoadSettings(const std::wstring &strIniPath, OptionSet &options, CMainWindo
 // ErrorLogFilePath loses a trailing backslash in the option too.
 void SaveSettings(const std::wstring &strIniPath, HWND hWnd, OptionSet &options, CMainWindowSettings &main);
 
-// The rules, as values.
-// A flag key holds 0 or 1: any other number is 1.
-int NormaliseFlag(int nValue);
-// Only the direction and key bits are kept; ascending wins over descending, the name over the extension.
-int NormaliseFileSortOrder(int nOrder);
-// Anything outside 0..3 becomes 1 (only when the source is newer).
-int NormaliseFileOverWriteMode(int nMode);
-// One trailing backslash removed, except from a path of 3 characters or less (a drive root).
-std::wstring RemoveTrailingBackslash(const std::wstring &strPath);
+// The rules, as values (what a value of an option may be is with the option set).
 // "l,t,r,b"; missing or non-numeric fields are 0.
 RECT ParseWindowPos(const std::wstring &strText);
 std::wstring FormatWindowPos(const RECT &rc);
 // The text stored for the log directory: empty when it is the temporary directory.
 std::wstring ErrorLogPathToStore(const std::wstring &strPath, const std::wstring &strTempDir);
-// A log directory as the settings accept it: blanks around it trimmed, and an absolute path (a
-// drive letter with its backslash, or a UNC path); empty for anything else.
-std::wstring ErrorLogDirectorySetting(const std::wstring &strText);
 // The log directory for a stored value: the temporary directory for an empty or relative value;
 // otherwise the value, its missing levels created where they can be. A directory that cannot be
 // made now (a drive away) is kept: the log falls back when it is written.

@@ -1,4 +1,4 @@
-// The date-time field of the attribute dialogs: an edit box holding a date and time as text, and
+// The date-time field: an edit box holding a date and time as text, and
 // a panel with a calendar and a clock that drops down below it. Its value is its committed text,
 // empty or canonical ("%Y/%m/%d %H:%M:%S").
 #pragma once

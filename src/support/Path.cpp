@@ -13,6 +13,13 @@ std::wstring JoinPath(const std::wstring &strFirst, const std::wstring &strSecon
     return strFirst + L'\\' + strSecond;
 }
 
+std::wstring RemoveTrailingBackslash(const std::wstring &strPath)
+{
+    if (strPath.size() > 3 && strPath.back() == L'\\')
+        return strPath.substr(0, strPath.size() - 1);
+    return strPath;
+}
+
 int CompareNameNoCase(std::wstring_view strA, std::wstring_view strB)
 {
     if (strA.empty() || strB.empty())

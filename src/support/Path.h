@@ -7,6 +7,9 @@
 // backslash. Nothing else is normalised.
 std::wstring JoinPath(const std::wstring &strFirst, const std::wstring &strSecond);
 
+// One trailing backslash removed, except from a path of 3 characters or less (a drive root "C:\").
+std::wstring RemoveTrailingBackslash(const std::wstring &strPath);
+
 // Splits at the last period: "archive.tar.gz" -> "archive.tar" and "gz". Without a period the whole
 // name is the base; "." and ".." give two empty parts.
 void SplitFileExt(const std::wstring &strName, std::wstring &strBase, std::wstring &strExt);

@@ -1,5 +1,7 @@
 #include "tree/OptionSet.h"
 
+#include "support/Path.h"
+
 #include <windows.h>
 
 OptionSet::OptionSet() : ErrorLogFilePath(DefaultErrorLogDirectory()) {}
@@ -8,9 +10,40 @@ std::wstring DefaultErrorLogDirectory()
 {
     wchar_t szTemp[MAX_PATH + 1];
     DWORD n = ::GetTempPathW(MAX_PATH + 1, szTemp);
-    std::wstring path(szTemp, n <= MAX_PATH ? n : 0);
     // "C:\" keeps its backslash; "C:\Temp\" does not.
-    if (path.size() > 3 && path.back() == L'\\')
-        path.pop_back();
-    return path;
+    return RemoveTrailingBackslash(std::wstring(szTemp, n <= MAX_PATH ? n : 0));
+}
+
+int NormaliseFlag(int nValue)
+{
+    return nValue != 0 ? 1 : 0;
+}
+
+int NormaliseFileSortOrder(int nOrder)
+{
+    nOrder &= FSO_DIRECTION_MASK | FSO_BY_NAME | FSO_BY_EXT;
+    if ((nOrder & FSO_ASCENDING) && (nOrder & FSO_DESCENDING))
+        nOrder &= ~FSO_DESCENDING;
+    if ((nOrder & FSO_BY_NAME) && (nOrder & FSO_BY_EXT))
+        nOrder &= ~FSO_BY_EXT;
+    return nOrder;
+}
+
+int NormaliseFileOverWriteMode(int nMode)
+{
+    return (nMode < FOW_ALWAYS || nMode > FOW_NEVER) ? FOW_IF_NEWER : nMode;
+}
+
+std::wstring ErrorLogDirectorySetting(const std::wstring &strText)
+{
+    const size_t nFirst = strText.find_first_not_of(L" \t");
+    if (nFirst == std::wstring::npos)
+        return std::wstring();
+    std::wstring strPath = strText.substr(nFirst, strText.find_last_not_of(L" \t") - nFirst + 1);
+    // A drive letter with its backslash, or a UNC path: anything else depends on the current
+    // directory or drive of the moment.
+    const bool bDrive = strPath.size() >= 3 && strPath[1] == L':' && strPath[2] == L'\\' &&
+                        ((strPath[0] >= L'A' && strPath[0] <= L'Z') || (strPath[0] >= L'a' && strPath[0] <= L'z'));
+    const bool bUnc = strPath.size() > 2 && strPath[0] == L'\\' && strPath[1] == L'\\' && strPath[2] != L'\\';
+    return bDrive || bUnc ? strPath : std::wstring();
 }

@@ -38,3 +38,14 @@ struct OptionSet {
 
 // The system's temporary directory in the form ErrorLogFilePath keeps.
 std::wstring DefaultErrorLogDirectory();
+
+// What a stored or edited value may be, whoever takes it in (the settings loader, the options dialog).
+// A flag holds 0 or 1: any other number is 1.
+int NormaliseFlag(int nValue);
+// Only the direction and key bits are kept; ascending wins over descending, the name over the extension.
+int NormaliseFileSortOrder(int nOrder);
+// Anything outside 0..3 becomes 1 (only when the source is newer).
+int NormaliseFileOverWriteMode(int nMode);
+// A log directory as the settings accept it: blanks around it trimmed, and an absolute path (a
+// drive letter with its backslash, or a UNC path); empty for anything else.
+std::wstring ErrorLogDirectorySetting(const std::wstring &strText);

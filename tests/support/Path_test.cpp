@@ -26,6 +26,19 @@ TEST(JoinPath, OneBackslashBetweenTwoNonEmptyParts)
         EXPECT_EQ(JoinPath(c.first, c.second), c.joined) << c.first << L" + " << c.second;
 }
 
+TEST(RemoveTrailingBackslash, KeepsADriveRootsBackslash)
+{
+    struct {
+        const wchar_t *pszIn, *pszOut;
+    } slashCases[] = {
+        {L"C:\\", L"C:\\"},   {L"C:\\a\\", L"C:\\a"}, {L"C:\\a\\\\", L"C:\\a\\"},
+        {L"C:\\a", L"C:\\a"}, {L"ab\\", L"ab\\"},     {L"\\\\s\\x\\", L"\\\\s\\x"},
+        {L"", L""},
+    };
+    for (const auto &c : slashCases)
+        EXPECT_EQ(RemoveTrailingBackslash(c.pszIn), c.pszOut);
+}
+
 TEST(SplitFileExt, SplitsAtTheLastPeriod)
 {
     struct {

@@ -1,12 +1,12 @@
-#include "app/OptionsDlg.h"
+#include "dialogs/OptionsDlg.h"
 
-#include "app/OptionsRules.h"
-#include "app/Settings.h"
+#include "dialogs/OptionsRules.h"
 #include "framework/Captions.h"
 #include "framework/Seams.h"
 #include "res/resource.h"
 #include "support/FileSystem.h"
 #include "support/FolderDialog.h"
+#include "support/Path.h"
 #include "tree/OptionSet.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "app/OptionsRules.h"
+#include "dialogs/OptionsRules.h"
 
 #include "tree/OptionSet.h"
 

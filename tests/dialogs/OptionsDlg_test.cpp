@@ -1,6 +1,6 @@
-#include "app/OptionsDlg.h"
+#include "dialogs/OptionsDlg.h"
 
-#include "app/OptionsRules.h"
+#include "dialogs/OptionsRules.h"
 #include "res/resource.h"
 #include "tree/OptionSet.h"
 
