@@ -3,12 +3,10 @@
 #include "app/SettingsFileUpdate.h"
 #include "app/SettingsProfile.h"
 #include "support/CommandLineArgs.h"
+#include "support/FileSystem.h"
 #include "support/Path.h"
 #include "support/TokenList.h"
 #include "support/VerInfo.h"
-
-#include <shlobj.h>
-#include <shlwapi.h>
 
 #include <cstdio>
 
@@ -18,31 +16,6 @@ const wchar_t SEC_INSTALL[] = L"Install";
 const wchar_t SEC_COMMON[] = L"Common";
 const wchar_t SEC_COPYFILE[] = L"CopyFile";
 const wchar_t SEC_ERRORLOG[] = L"ErrorLog";
-
-// One backslash between two non-empty parts.
-std::wstring JoinPathParts(const std::wstring &strFirst, const std::wstring &strSecond)
-{
-    if (strFirst.empty())
-        return strSecond;
-    if (strSecond.empty() || strFirst.back() == L'\\')
-        return strFirst + strSecond;
-    return strFirst + L"\\" + strSecond;
-}
-
-// An existing directory, or one made with every missing level; false for a file in the way, a
-// level that cannot be created, or a relative path (it would depend on the current directory).
-bool MakeDirectoryExist(const std::wstring &strPath)
-{
-    if (::PathIsRelativeW(strPath.c_str()))
-        return false;
-    DWORD dwAttr = ::GetFileAttributesW(strPath.c_str());
-    if (dwAttr != INVALID_FILE_ATTRIBUTES)
-        return (dwAttr & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    if (::SHCreateDirectoryExW(nullptr, strPath.c_str(), nullptr) != ERROR_SUCCESS)
-        return false;
-    dwAttr = ::GetFileAttributesW(strPath.c_str());
-    return dwAttr != INVALID_FILE_ATTRIBUTES && (dwAttr & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
 
 // The restored rectangle in screen coordinates: the placement reports it in work-area coordinates.
 bool GetRestoredRect(HWND hWnd, RECT &rc)
@@ -65,7 +38,7 @@ bool GetRestoredRect(HWND hWnd, RECT &rc)
 
 std::wstring GetSettingsFilePath()
 {
-    return JoinPathParts(CommandLineArgs().GetProgramDirectory(), L"Pelnix.ini");
+    return JoinPath(CommandLineArgs().GetProgramDirectory(), L"Pelnix.ini");
 }
 
 RECT ParseWindowPos(const std::wstring &strText)
@@ -104,7 +77,7 @@ std::wstring ResolveErrorLogDirectory(const std::wstring &strStored)
         return DefaultErrorLogDirectory();
     // A directory that cannot be made now (a removable or network drive away) stays the setting:
     // only a log written while it is missing goes to the temporary directory.
-    MakeDirectoryExist(strPath);
+    CreateDirectoryPath(strPath, true);
     return RemoveTrailingBackslash(strPath);
 }
 

@@ -1,6 +1,7 @@
 #include "tree/OptionSet.h"
 
 #include "support/Path.h"
+#include "support/TokenList.h"
 
 #include <windows.h>
 
@@ -36,10 +37,7 @@ int NormaliseFileOverWriteMode(int nMode)
 
 std::wstring ErrorLogDirectorySetting(const std::wstring &strText)
 {
-    const size_t nFirst = strText.find_first_not_of(L" \t");
-    if (nFirst == std::wstring::npos)
-        return std::wstring();
-    std::wstring strPath = strText.substr(nFirst, strText.find_last_not_of(L" \t") - nFirst + 1);
+    const std::wstring strPath = TrimBlanks(strText);
     // A drive letter with its backslash, or a UNC path: anything else depends on the current
     // directory or drive of the moment.
     const bool bDrive = strPath.size() >= 3 && strPath[1] == L':' && strPath[2] == L'\\' &&
