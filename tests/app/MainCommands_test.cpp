@@ -8,12 +8,6 @@
 
 namespace {
 
-void CloseConfirmed(CMainDlgRun &run)
-{
-    run.m_seams.m_listMessageAnswers.push_back(IDOK);
-    run.m_dlg.PostMessage(WM_CLOSE);
-}
-
 // The children's labels of a node, in order.
 std::vector<std::wstring> ChildLabels(const CDirTreeCtrl &tree, HTREEITEM hParent)
 {

@@ -12,7 +12,9 @@
 
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 class CMainDlgRun {
 public:
@@ -117,6 +119,59 @@ private:
     std::deque<CStep> m_listSteps;
     UINT_PTR m_idTimer = 0;
 };
+
+// Answers the window's questions in place of the run's own seams while installed; the main window
+// itself is still started by those.
+class CMainWindowSeams : public CScriptedSeams {
+public:
+    explicit CMainWindowSeams(CMainDlgRun &run) : m_run(run) {}
+    void OnModalDialogInit(CDialog &dlg) override { m_run.m_seams.OnModalDialogInit(dlg); }
+
+protected:
+    CMainDlgRun &m_run;
+};
+
+// The real main window, run by a test whose seams (a CMainWindowSeams) answer its commands' questions.
+template <class TSeams> class CMainWindowTest : public ::testing::Test {
+protected:
+    CMainWindowTest() : m_seams(m_run) {}
+
+    CDirTreeCtrl &Tree() { return m_run.m_dlg.m_tree; }
+    // Runs the command with the given answers; the window and its tree exist while it runs.
+    void Command(UINT nCommand, std::initializer_list<int> listAnswers)
+    {
+        ASSERT_TRUE(::IsWindow(m_run.m_dlg.m_hWnd));
+        m_seams.m_listMessages.clear();
+        m_seams.m_listMessageAnswers.assign(listAnswers.begin(), listAnswers.end());
+        m_run.m_dlg.DispatchCommand(nCommand);
+        EXPECT_TRUE(m_seams.m_listMessageAnswers.empty()) << "answers left: " << m_seams.m_listMessageAnswers.size();
+    }
+    std::vector<std::wstring> Texts() const
+    {
+        std::vector<std::wstring> list;
+        for (const auto &msg : m_seams.m_listMessages)
+            list.push_back(msg.strText);
+        return list;
+    }
+    std::vector<std::wstring> Captions() const
+    {
+        std::vector<std::wstring> list;
+        for (const auto &msg : m_seams.m_listMessages)
+            list.push_back(msg.strCaption);
+        return list;
+    }
+
+    CMainDlgRun m_run;
+    TSeams m_seams; // installed after the run's own, so it answers
+    CTempDir m_dir;
+};
+
+// Ends the window through its exit question, answered with OK.
+inline void CloseConfirmed(CMainDlgRun &run)
+{
+    run.m_seams.m_listMessageAnswers.push_back(IDOK);
+    run.m_dlg.PostMessage(WM_CLOSE);
+}
 
 // Clicks a tool bar button with the mouse, as a person would (nothing happens when it is disabled).
 inline void ClickToolButton(const CMainDlg &dlg, UINT nCommand)

@@ -22,12 +22,6 @@ std::vector<std::wstring> Outline(const CDirTreeCtrl &tree)
     return list;
 }
 
-void CloseConfirmed(CMainDlgRun &run)
-{
-    run.m_seams.m_listMessageAnswers.push_back(IDOK);
-    run.m_dlg.PostMessage(WM_CLOSE);
-}
-
 // Two small sources: "one" with a sub-directory and files, "two" with one directory.
 struct CSources {
     CSources()

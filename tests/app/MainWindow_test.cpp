@@ -49,12 +49,6 @@ std::string FormatRect(const RECT &rc)
            std::to_string(rc.bottom);
 }
 
-void CloseConfirmed(CMainDlgRun &run)
-{
-    run.m_seams.m_listMessageAnswers.push_back(IDOK);
-    run.m_dlg.PostMessage(WM_CLOSE);
-}
-
 TEST(MainWindow, StartsWithItsControlsTheToolBarAndTheFreshCommandStates)
 {
     CMainDlgRun run;

@@ -72,52 +72,26 @@ bool IsDirectory(const std::wstring &strPath)
 }
 
 // Records what was asked, and whether the window was busy when the run's summary came.
-class CRunCommandSeams : public CScriptedSeams {
+class CRunCommandSeams : public CMainWindowSeams {
 public:
-    CMainDlg *m_pDlg = nullptr;
+    using CMainWindowSeams::CMainWindowSeams;
     std::vector<bool> m_listBusyAtResult;
     int MessageBox(HWND hOwner, const std::wstring &strText, const std::wstring &strCaption, UINT nType) override
     {
-        if (strCaption == L"Result ..." && m_pDlg)
-            m_listBusyAtResult.push_back(m_pDlg->IsBusy() && m_pDlg->m_tree.m_bLocked);
+        if (strCaption == L"Result ...")
+            m_listBusyAtResult.push_back(m_run.m_dlg.IsBusy() && m_run.m_dlg.m_tree.m_bLocked);
         return CScriptedSeams::MessageBox(hOwner, strText, strCaption, nType);
     }
-    // The main window itself is started by the run's own seams.
-    void OnModalDialogInit(CDialog &dlg) override { m_pRun->m_seams.OnModalDialogInit(dlg); }
-    CMainDlgRun *m_pRun = nullptr;
 };
 
 // The main window with its own seams answering (they replace the run's while installed).
-class RunCommand : public ::testing::Test {
+class RunCommand : public CMainWindowTest<CRunCommandSeams> {
 protected:
-    RunCommand()
-    {
-        m_seams.m_pDlg = &m_run.m_dlg;
-        m_seams.m_pRun = &m_run;
-    }
-
-    CDirTreeCtrl &Tree() { return m_run.m_dlg.m_tree; }
     HTREEITEM Insert(HTREEITEM hParent, std::unique_ptr<CItemInfo> pRecord)
     {
         HTREEITEM h = Tree().InsertItemData(hParent, std::move(pRecord), TVI_SORT);
         EXPECT_NE(h, nullptr);
         return h;
-    }
-    // Runs the command with the given answers; the window and its tree exist while it runs.
-    void Command(UINT nCommand, std::initializer_list<int> listAnswers)
-    {
-        ASSERT_TRUE(::IsWindow(m_run.m_dlg.m_hWnd));
-        m_seams.m_listMessages.clear();
-        m_seams.m_listMessageAnswers.assign(listAnswers.begin(), listAnswers.end());
-        m_run.m_dlg.DispatchCommand(nCommand);
-        EXPECT_TRUE(m_seams.m_listMessageAnswers.empty()) << "answers left: " << m_seams.m_listMessageAnswers.size();
-    }
-    std::vector<std::wstring> Texts() const
-    {
-        std::vector<std::wstring> list;
-        for (const auto &msg : m_seams.m_listMessages)
-            list.push_back(msg.strText);
-        return list;
     }
     // A step that waits until the window is no longer busy: a run's own message loop may deliver
     // the step's timer while the run is under way.
@@ -135,10 +109,6 @@ protected:
         m_seams.m_listMessageAnswers.push_back(IDOK);
         m_run.m_dlg.PostMessage(WM_CLOSE);
     }
-
-    CMainDlgRun m_run;
-    CRunCommandSeams m_seams; // installed after the run's own, so it answers
-    CTempDir m_dir;
 };
 
 TEST_F(RunCommand, AnEmptyTreeIsRefusedAndOnlyTheRootWithFilesMayRunWithFiles)

@@ -8,11 +8,10 @@
 
 namespace {
 
-// Answers in order and can act while a question is up; the main window itself is started by the
-// run's own seams.
-class CActingSeams : public CScriptedSeams {
+// Answers in order and can act while a question is up.
+class CActingSeams : public CMainWindowSeams {
 public:
-    explicit CActingSeams(CMainDlgRun &run) : m_run(run) {}
+    using CMainWindowSeams::CMainWindowSeams;
     std::function<void(const std::wstring &strCaption)> m_fnWhileAsked;
     int MessageBox(HWND hOwner, const std::wstring &strText, const std::wstring &strCaption, UINT nType) override
     {
@@ -20,17 +19,10 @@ public:
             m_fnWhileAsked(strCaption);
         return CScriptedSeams::MessageBox(hOwner, strText, strCaption, nType);
     }
-    void OnModalDialogInit(CDialog &dlg) override { m_run.m_seams.OnModalDialogInit(dlg); }
-
-private:
-    CMainDlgRun &m_run;
 };
 
-class RunDestination : public ::testing::Test {
+class RunDestination : public CMainWindowTest<CActingSeams> {
 protected:
-    RunDestination() : m_seams(m_run) {}
-
-    CDirTreeCtrl &Tree() { return m_run.m_dlg.m_tree; }
     // The tree as a scan of m_dir\src leaves it: the root read from there, one directory "a".
     void LoadTree()
     {
@@ -38,31 +30,12 @@ protected:
         Tree().GetItemRecord(Tree().GetRootItem())->m_strSourcePath = m_dir / L"src";
         ASSERT_NE(Tree().InsertItemData(nullptr, MakeDirRecord(L"a", {}, m_dir / L"src\\sub"), TVI_SORT), nullptr);
     }
-    void Command(UINT nCommand, std::initializer_list<int> listAnswers)
-    {
-        ASSERT_TRUE(::IsWindow(m_run.m_dlg.m_hWnd));
-        m_seams.m_listMessages.clear();
-        m_seams.m_listMessageAnswers.assign(listAnswers.begin(), listAnswers.end());
-        m_run.m_dlg.DispatchCommand(nCommand);
-        EXPECT_TRUE(m_seams.m_listMessageAnswers.empty()) << "answers left: " << m_seams.m_listMessageAnswers.size();
-    }
-    std::vector<std::wstring> Captions() const
-    {
-        std::vector<std::wstring> list;
-        for (const auto &msg : m_seams.m_listMessages)
-            list.push_back(msg.strCaption);
-        return list;
-    }
     void Close()
     {
         m_seams.m_fnWhileAsked = nullptr;
         m_seams.m_listMessageAnswers.push_back(IDOK);
         m_run.m_dlg.PostMessage(WM_CLOSE);
     }
-
-    CMainDlgRun m_run;
-    CActingSeams m_seams; // installed after the run's own, so it answers
-    CTempDir m_dir;
 };
 
 TEST_F(RunDestination, OnlyAnAbsoluteDestinationOutsideTheSourceReachesTheConfirmation)

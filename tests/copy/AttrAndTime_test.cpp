@@ -5,9 +5,9 @@
 #include "copy/ErrorLogText.h"
 #include "tree/DirTreeCtrl.h"
 
-#include "../tree/TreeHost.h"
 #include "ScriptedSeams.h"
 #include "TempDir.h"
+#include "TreeViewHost.h"
 
 #include <gtest/gtest.h>
 
@@ -107,7 +107,7 @@ protected:
     }
 
     CScriptedSeams m_seams;
-    CTreeHost<CDirTreeCtrl> m_host;
+    CTreeViewHost<CDirTreeCtrl> m_host{TVH_TREE_STAGE};
     CTempDir m_dir;
     std::vector<std::unique_ptr<CItemInfo>> m_listEntries;
 };

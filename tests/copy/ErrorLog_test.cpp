@@ -5,11 +5,11 @@
 #include "support/SystemError.h"
 #include "tree/DirTreeCtrl.h"
 
-#include "../tree/TreeHost.h"
 #include "FileHelpers.h"
 #include "ScriptedSeams.h"
 #include "SmallDrive.h"
 #include "TempDir.h"
+#include "TreeViewHost.h"
 
 #include <gtest/gtest.h>
 
@@ -74,7 +74,7 @@ protected:
     const std::vector<CAskedMessage> &Messages() const { return m_seams.m_listMessages; }
 
     CScriptedSeams m_seams;
-    CTreeHost<CDirTreeCtrl> m_host;
+    CTreeViewHost<CDirTreeCtrl> m_host{TVH_TREE_STAGE};
     CTempDir m_dir;
 };
 

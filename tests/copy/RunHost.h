@@ -3,16 +3,13 @@
 // they were not touched, the answers to the run's messages, and a hand on the status window's
 // cancel button.
 #pragma once
-#include "framework/Dialog.h"
 #include "framework/Handles.h"
-#include "res/resource.h"
 #include "support/StatusWnd.h"
-#include "tree/DirTreeCtrl.h"
-#include "tree/NodeImage.h"
 
 #include "FileHelpers.h"
 #include "ScriptedSeams.h"
 #include "TempDir.h"
+#include "TreeViewHost.h"
 
 #include <gtest/gtest.h>
 
@@ -47,7 +44,7 @@ inline bool SetLastWrite(const std::wstring &strPath, const FILETIME &ft)
     return file && ::SetFileTime(file, nullptr, nullptr, &ft);
 }
 
-// Every file below a directory with its bytes, attributes and last-write time, by relative path.
+// An entry's bytes (none for a directory), attributes and last-write time; a tree of them by relative path.
 struct CFileState {
     std::string strBytes;
     DWORD dwAttributes = 0;
@@ -216,10 +213,7 @@ class CRunTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_dlg.Create(IDD_PELNIX_DIALOG, nullptr));
-        ASSERT_TRUE(m_tree.SubclassDlgItem(IDC_DIRTREE, m_dlg.m_hWnd));
-        m_tree.SetItemImageList(IDB_DIRTREE, NODE_IMAGE_SIZE, NODE_IMAGE_MASK);
-        ASSERT_TRUE(m_tree.EnsureRootItem());
+        ASSERT_TRUE(m_host.IsReady());
         ASSERT_TRUE(m_dir.MakeDir(L"src"));
         ASSERT_TRUE(m_dir.MakeDir(L"log"));
         m_strSrc = m_dir / L"src";
@@ -234,7 +228,7 @@ protected:
         }
         m_tree.DeleteAllItemData();
         m_tree.UnsubclassWindow();
-        m_dlg.DestroyWindow();
+        m_host.m_dlg.DestroyWindow();
     }
 
     // Builds the tree from the source as a scan does and remembers every source file.
@@ -307,8 +301,8 @@ protected:
     }
 
     CRunSeams m_seams;
-    CDialog m_dlg;
-    CDirTreeCtrl m_tree;
+    CTreeViewHost<CDirTreeCtrl> m_host{TVH_RUN_STAGE};
+    CDirTreeCtrl &m_tree = m_host.m_tree;
     CTempDir m_dir;
     std::wstring m_strSrc, m_strDst;
     CTreeState m_source;

@@ -12,25 +12,14 @@ const wchar_t OUTSIDE_LINE[] = L"複写処理中、複写先ﾃﾞｨﾚｸﾄ�
 
 // Every entry below a directory, directories included, with what a run could change; the entry
 // "dst" at the top is left out (the run may write there).
-struct CEntryState {
-    std::string strBytes;
-    DWORD dwAttributes = 0;
-    uint64_t nLastWrite = 0;
-    bool operator==(const CEntryState &o) const
-    {
-        return strBytes == o.strBytes && dwAttributes == o.dwAttributes && nLastWrite == o.nLastWrite;
-    }
-};
-using CFolderState = std::map<std::wstring, CEntryState>;
-
-void ReadFolder(const std::wstring &strDir, const std::wstring &strRel, CFolderState &state)
+void ReadFolder(const std::wstring &strDir, const std::wstring &strRel, CTreeState &state)
 {
     for (const auto &fd : ListDir(strDir)) {
         const std::wstring strKey = strRel.empty() ? fd.cFileName : strRel + L"\\" + fd.cFileName;
         if (strKey == L"dst")
             continue;
         const std::wstring strPath = strDir + L"\\" + fd.cFileName;
-        CEntryState &entry = state[strKey];
+        CFileState &entry = state[strKey];
         entry.dwAttributes = fd.dwFileAttributes;
         entry.nLastWrite = U64(fd.ftLastWriteTime);
         if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
@@ -41,9 +30,9 @@ void ReadFolder(const std::wstring &strDir, const std::wstring &strRel, CFolderS
 }
 
 // The whole parent folder of the destination, the folder's own attributes included.
-CFolderState ParentState(const std::wstring &strDir)
+CTreeState ParentState(const std::wstring &strDir)
 {
-    CFolderState state;
+    CTreeState state;
     state[L"."].dwAttributes = ::GetFileAttributesW(strDir.c_str());
     ReadFolder(strDir, L"", state);
     return state;
@@ -77,7 +66,7 @@ TEST_F(RunSafety, NamesForcedIntoTheTreeChangeNothingOutsideTheDestination)
     for (const wchar_t *pszName : {L"..\\outside", L"../outside", L"..", L"..\\..\\up"}) {
         for (bool bDirectoryOnly : {true, false}) {
             pA->m_strName = pszName;
-            const CFolderState before = ParentState(m_dir.Path());
+            const CTreeState before = ParentState(m_dir.Path());
             m_seams.m_listMessages.clear();
             Run(bDirectoryOnly);
 
@@ -110,7 +99,7 @@ TEST_F(RunSafety, AFileNameThatLeadsOutIsRefusedBeforeAnyFileIsCopied)
     pFile->m_strName = L"..\\..\\escaped.txt";
     pFile->m_dwSize = 7;
     pA->AppendFile(std::move(pFile));
-    const CFolderState before = ParentState(m_dir.Path());
+    const CTreeState before = ParentState(m_dir.Path());
 
     Run();
     EXPECT_TRUE(ParentState(m_dir.Path()) == before);

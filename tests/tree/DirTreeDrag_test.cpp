@@ -2,7 +2,8 @@
 #include "tree/DirTreeCtrl.h"
 
 #include "ScriptedSeams.h"
-#include "TreeHost.h"
+#include "CountedItem.h"
+#include "TreeViewHost.h"
 
 #include <gtest/gtest.h>
 
@@ -25,12 +26,12 @@ protected:
         ASSERT_TRUE(m_host.IsReady());
         ASSERT_TRUE(Tree().EnsureRootItem());
         m_hRoot = Tree().GetRootItem();
-        m_hA = m_host.AddDir(m_hRoot, L"a", FILE_ATTRIBUTE_DIRECTORY, 2);
-        m_hA1 = m_host.AddDir(m_hA, L"a1", FILE_ATTRIBUTE_DIRECTORY, 1);
-        m_hA2 = m_host.AddDir(m_hA, L"a2");
-        m_hA2x = m_host.AddDir(m_hA2, L"a2x");
-        m_hB = m_host.AddDir(m_hRoot, L"b");
-        m_hZ = m_host.AddDir(m_hB, L"z");
+        m_hA = AddCountedDir(m_host.m_tree, m_hRoot, L"a", FILE_ATTRIBUTE_DIRECTORY, 2);
+        m_hA1 = AddCountedDir(m_host.m_tree, m_hA, L"a1", FILE_ATTRIBUTE_DIRECTORY, 1);
+        m_hA2 = AddCountedDir(m_host.m_tree, m_hA, L"a2");
+        m_hA2x = AddCountedDir(m_host.m_tree, m_hA2, L"a2x");
+        m_hB = AddCountedDir(m_host.m_tree, m_hRoot, L"b");
+        m_hZ = AddCountedDir(m_host.m_tree, m_hB, L"z");
         ASSERT_NE(m_hZ, nullptr);
         ASSERT_EQ(Tree().GetItemDataList().size(), 7u);
     }
@@ -39,7 +40,7 @@ protected:
     POINT At(HTREEITEM h) { return m_host.PointOf(h); }
 
     CScriptedSeams m_seams;
-    CTreeHost<CDirTreeCtrl> m_host;
+    CTreeViewHost<CDirTreeCtrl> m_host{TVH_TREE_STAGE};
     HTREEITEM m_hRoot = nullptr, m_hA = nullptr, m_hA1 = nullptr, m_hA2 = nullptr, m_hA2x = nullptr, m_hB = nullptr,
               m_hZ = nullptr;
 };
@@ -66,7 +67,7 @@ TEST_F(DirTreeDrag, MoveCarriesTheRecordsAndRefreshesTheFormerParent)
 
     EXPECT_EQ(m_host.Children(m_hA), (Labels{L"a1"}));
     EXPECT_EQ(m_host.Children(m_hB), (Labels{L"a2", L"z"})); // sorted under the target
-    HTREEITEM hNewA2 = m_host.FindChild(m_hB, L"a2");
+    HTREEITEM hNewA2 = m_host.Child(m_hB, L"a2");
     ASSERT_NE(hNewA2, nullptr);
     EXPECT_EQ(Record(hNewA2), pA2); // the same records travelled
     EXPECT_EQ(pA2->m_hTreeItem, hNewA2);
@@ -107,10 +108,10 @@ TEST_F(DirTreeDrag, CopyWithCtrlDuplicatesEveryRecordAndSelectsTheLastCopiedNode
     EXPECT_EQ(m_host.Children(m_hRoot), (Labels{L"a", L"b"}));
     EXPECT_EQ(m_host.Children(m_hA), (Labels{L"c1", L"a2"}));
     EXPECT_EQ(m_host.Children(m_hB), (Labels{L"a", L"z"}));
-    HTREEITEM hCopy = m_host.FindChild(m_hB, L"a");
+    HTREEITEM hCopy = m_host.Child(m_hB, L"a");
     ASSERT_NE(hCopy, nullptr);
     EXPECT_EQ(m_host.Children(hCopy), (Labels{L"a2", L"c1"}));
-    HTREEITEM hCopyA2 = m_host.FindChild(hCopy, L"a2");
+    HTREEITEM hCopyA2 = m_host.Child(hCopy, L"a2");
     HTREEITEM hCopyA2x = Tree().GetChildItem(hCopyA2);
     ASSERT_NE(hCopyA2x, nullptr);
     // The caret: the node copied last in depth-first order (the source's last child's subtree).
@@ -264,17 +265,17 @@ protected:
 TEST(DirTreeDragFailure, AMoveThatCannotBePlacedKeepsTheSourceBranch)
 {
     CScriptedSeams seams;
-    CTreeHost<CFailingInsertTree> host;
+    CTreeViewHost<CFailingInsertTree> host{TVH_TREE_STAGE};
     ASSERT_TRUE(host.IsReady());
     CFailingInsertTree &tree = host.m_tree;
     ASSERT_TRUE(tree.EnsureRootItem());
     HTREEITEM hRoot = tree.GetRootItem();
-    HTREEITEM hA = host.AddDir(hRoot, L"a", FILE_ATTRIBUTE_DIRECTORY, 2);
-    HTREEITEM hA1 = host.AddDir(hA, L"a1");
-    HTREEITEM hA2 = host.AddDir(hA, L"a2");
-    HTREEITEM hA2x = host.AddDir(hA2, L"a2x");
-    HTREEITEM hA3 = host.AddDir(hA, L"a3");
-    HTREEITEM hB = host.AddDir(hRoot, L"b");
+    HTREEITEM hA = AddCountedDir(host.m_tree, hRoot, L"a", FILE_ATTRIBUTE_DIRECTORY, 2);
+    HTREEITEM hA1 = AddCountedDir(host.m_tree, hA, L"a1");
+    HTREEITEM hA2 = AddCountedDir(host.m_tree, hA, L"a2");
+    HTREEITEM hA2x = AddCountedDir(host.m_tree, hA2, L"a2x");
+    HTREEITEM hA3 = AddCountedDir(host.m_tree, hA, L"a3");
+    HTREEITEM hB = AddCountedDir(host.m_tree, hRoot, L"b");
     ASSERT_NE(hB, nullptr);
     tree.m_strRefused = L"a2x";
 
@@ -292,10 +293,10 @@ TEST(DirTreeDragFailure, AMoveThatCannotBePlacedKeepsTheSourceBranch)
 
     // A copy goes on without the node it cannot place; the source is untouched.
     ASSERT_TRUE(host.DragTo(hA, host.PointOf(hB), MK_CONTROL));
-    HTREEITEM hCopy = host.FindChild(hB, L"a");
+    HTREEITEM hCopy = host.Child(hB, L"a");
     ASSERT_NE(hCopy, nullptr);
     EXPECT_EQ(host.Children(hCopy), (Labels{L"a1", L"a2", L"a3"}));
-    EXPECT_EQ(host.Children(host.FindChild(hCopy, L"a2")), (Labels{}));
+    EXPECT_EQ(host.Children(host.Child(hCopy, L"a2")), (Labels{}));
     EXPECT_EQ(host.Children(hA2), (Labels{L"a2x"}));
     EXPECT_EQ(tree.GetItemDataList().size(), 7u + 4);
 
@@ -303,7 +304,7 @@ TEST(DirTreeDragFailure, AMoveThatCannotBePlacedKeepsTheSourceBranch)
     tree.m_strRefused.clear();
     ASSERT_TRUE(host.DragTo(hA2, host.PointOf(hB), 0));
     EXPECT_EQ(host.Children(hA), (Labels{L"a1", L"a3"}));
-    HTREEITEM hMoved = host.FindChild(hB, L"a2");
+    HTREEITEM hMoved = host.Child(hB, L"a2");
     ASSERT_NE(hMoved, nullptr);
     EXPECT_EQ(host.Children(hMoved), (Labels{L"a2x"}));
     EXPECT_EQ(tree.GetItemRecord(tree.GetChildItem(hMoved))->m_hTreeItem, tree.GetChildItem(hMoved));
@@ -352,10 +353,10 @@ TEST_F(DirTreeDrag, LosingTheCaptureEndsTheDragWithoutADrop)
 TEST_F(DirTreeDrag, LongNamesAreCopiedWhole)
 {
     const std::wstring strLong = std::wstring(100, L'長') + std::wstring(100, L'n');
-    HTREEITEM hLong = m_host.AddDir(m_hA2x, strLong);
+    HTREEITEM hLong = AddCountedDir(m_host.m_tree, m_hA2x, strLong);
     ASSERT_EQ(Tree().GetItemText(hLong), strLong);
     ASSERT_TRUE(m_host.DragTo(m_hA2, At(m_hB), MK_CONTROL));
-    HTREEITEM hCopy = Tree().GetChildItem(Tree().GetChildItem(m_host.FindChild(m_hB, L"a2")));
+    HTREEITEM hCopy = Tree().GetChildItem(Tree().GetChildItem(m_host.Child(m_hB, L"a2")));
     ASSERT_NE(hCopy, nullptr);
     EXPECT_EQ(Tree().GetItemText(hCopy), strLong);
     EXPECT_EQ(Record(hCopy)->m_strName, strLong);

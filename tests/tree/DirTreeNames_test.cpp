@@ -5,7 +5,8 @@
 #include "support/Pump.h"
 
 #include "ScriptedSeams.h"
-#include "TreeHost.h"
+#include "CountedItem.h"
+#include "TreeViewHost.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +18,7 @@ protected:
     {
         ASSERT_TRUE(m_host.IsReady());
         ASSERT_TRUE(Tree().EnsureRootItem());
-        m_hA = m_host.AddDir(Tree().GetRootItem(), L"a");
+        m_hA = AddCountedDir(m_host.m_tree, Tree().GetRootItem(), L"a");
         ASSERT_NE(m_hA, nullptr);
     }
     CDirTreeCtrl &Tree() { return m_host.m_tree; }
@@ -45,7 +46,7 @@ protected:
     }
 
     CScriptedSeams m_seams;
-    CTreeHost<CDirTreeCtrl> m_host;
+    CTreeViewHost<CDirTreeCtrl> m_host{TVH_TREE_STAGE};
     HTREEITEM m_hA = nullptr;
 };
 

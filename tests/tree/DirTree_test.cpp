@@ -5,7 +5,8 @@
 #include "support/Pump.h"
 
 #include "ScriptedSeams.h"
-#include "TreeHost.h"
+#include "CountedItem.h"
+#include "TreeViewHost.h"
 
 #include <gtest/gtest.h>
 
@@ -27,13 +28,13 @@ protected:
     HTREEITEM Dir(HTREEITEM hParent, const std::wstring &strName, DWORD dwAttributes = FILE_ATTRIBUTE_DIRECTORY,
                   int nFiles = 0)
     {
-        HTREEITEM h = m_host.AddDir(hParent, strName, dwAttributes, nFiles);
+        HTREEITEM h = AddCountedDir(m_host.m_tree, hParent, strName, dwAttributes, nFiles);
         EXPECT_NE(h, nullptr) << "inserting " << std::string(strName.begin(), strName.end());
         return h;
     }
 
     CScriptedSeams m_seams;
-    CTreeHost<CDirTreeCtrl> m_host;
+    CTreeViewHost<CDirTreeCtrl> m_host{TVH_TREE_STAGE};
     HTREEITEM m_hRoot = nullptr;
 };
 

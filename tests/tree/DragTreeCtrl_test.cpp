@@ -2,7 +2,8 @@
 #include "tree/DragTreeCtrl.h"
 
 #include "ScriptedSeams.h"
-#include "TreeHost.h"
+#include "CountedItem.h"
+#include "TreeViewHost.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +33,7 @@ protected:
     }
 
     CScriptedSeams m_seams;
-    CTreeHost<CPlainDragTree> m_host;
+    CTreeViewHost<CPlainDragTree> m_host{TVH_TREE_STAGE};
     HTREEITEM m_hTop = nullptr, m_hA = nullptr, m_hA1 = nullptr, m_hB = nullptr;
 };
 

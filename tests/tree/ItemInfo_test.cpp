@@ -1,6 +1,6 @@
 #include "tree/ItemInfo.h"
 
-#include "TreeHost.h"
+#include "CountedItem.h"
 
 #include <gtest/gtest.h>
 

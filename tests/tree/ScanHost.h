@@ -2,57 +2,25 @@
 // its tree control (as the main window attaches it), a scripted person, and a source directory on
 // the real file system.
 #pragma once
-#include "framework/Dialog.h"
-#include "res/resource.h"
-#include "tree/DirTreeCtrl.h"
-#include "tree/NodeImage.h"
-
 #include "ScriptedSeams.h"
 #include "TempDir.h"
-
-#include <gtest/gtest.h>
+#include "TreeViewHost.h"
 
 #include <string>
 #include <vector>
-
-using Labels = std::vector<std::wstring>;
-
-// The main window's template with the tree view object on IDC_DIRTREE; records the selection changes it is told of.
-class CScanHostDlg : public CDialog {
-public:
-    CDirTreeCtrl m_tree;
-    std::vector<HTREEITEM> m_listSelected;
-
-protected:
-    BOOL OnInitDialog() override
-    {
-        CDialog::OnInitDialog();
-        m_tree.SubclassDlgItem(IDC_DIRTREE, m_hWnd);
-        m_tree.SetItemImageList(IDB_DIRTREE, NODE_IMAGE_SIZE, NODE_IMAGE_MASK);
-        m_tree.EnsureRootItem();
-        return TRUE;
-    }
-    bool OnNotify(NMHDR *pHdr, LRESULT *pResult) override
-    {
-        if (pHdr->idFrom == IDC_DIRTREE && pHdr->code == TVN_SELCHANGEDW)
-            m_listSelected.push_back(reinterpret_cast<NMTREEVIEWW *>(pHdr)->itemNew.hItem);
-        return CDialog::OnNotify(pHdr, pResult);
-    }
-};
 
 class ScanTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_dlg.Create(IDD_PELNIX_DIALOG, nullptr));
-        m_dlg.ShowWindow(SW_SHOW);
+        ASSERT_TRUE(m_host.IsReady());
         ASSERT_TRUE(::IsWindow(Tree().m_hWnd));
         m_hRoot = Tree().GetRootItem();
         ASSERT_NE(m_hRoot, nullptr);
     }
     void TearDown() override { m_dlg.DestroyWindow(); }
 
-    CDirTreeCtrl &Tree() { return m_dlg.m_tree; }
+    CDirTreeCtrl &Tree() { return m_host.m_tree; }
     CItemInfo *Record(HTREEITEM h) { return Tree().GetItemRecord(h); }
     HTREEITEM Root() { return Tree().GetRootItem(); }
 
@@ -75,20 +43,10 @@ protected:
         return Tree().ScanDirectory(strPath, hParent, bAddLoad);
     }
 
-    Labels Children(HTREEITEM hParent)
+    Labels Children(HTREEITEM hParent) const { return m_host.Children(hParent); }
+    HTREEITEM Child(HTREEITEM hParent, const std::wstring &strLabel, int nIndex = 0) const
     {
-        Labels list;
-        for (HTREEITEM h = Tree().GetChildItem(hParent); h; h = Tree().GetNextSiblingItem(h))
-            list.push_back(Tree().GetItemText(h));
-        return list;
-    }
-    HTREEITEM Child(HTREEITEM hParent, const std::wstring &strLabel, int nIndex = 0)
-    {
-        for (HTREEITEM h = Tree().GetChildItem(hParent); h; h = Tree().GetNextSiblingItem(h)) {
-            if (Tree().GetItemText(h) == strLabel && nIndex-- == 0)
-                return h;
-        }
-        return nullptr;
+        return m_host.Child(hParent, strLabel, nIndex);
     }
     static Labels FileNames(const CItemInfo *pDir)
     {
@@ -97,14 +55,7 @@ protected:
             list.push_back(pFile->m_strName);
         return list;
     }
-    // The node's image, which its selected image equals.
-    int Image(HTREEITEM h)
-    {
-        int nImage = -1, nSelected = -2;
-        Tree().GetItemImage(h, nImage, nSelected);
-        EXPECT_EQ(nImage, nSelected);
-        return nImage;
-    }
+    int Image(HTREEITEM h) const { return m_host.Image(h); }
     // Every record's total equals the sum of its entries.
     void ExpectTotalsAreSums()
     {
@@ -126,6 +77,7 @@ protected:
 
     CScriptedSeams m_seams;
     CTempDir m_src;
-    CScanHostDlg m_dlg;
+    CTreeViewHost<CDirTreeCtrl> m_host{TVH_SCAN_STAGE};
+    CTreeHostDlg &m_dlg = m_host.m_dlg;
     HTREEITEM m_hRoot = nullptr;
 };

@@ -6,7 +6,8 @@
 #include "support/SortList.h"
 #include "tree/OptionSet.h"
 
-#include "TreeHost.h"
+#include "CountedItem.h"
+#include "TreeViewHost.h"
 
 #include <gtest/gtest.h>
 
@@ -110,7 +111,7 @@ protected:
         return nLeft;
     }
 
-    CTreeHost<CDragTreeCtrl> m_host;
+    CTreeViewHost<CDragTreeCtrl> m_host{TVH_TREE_STAGE};
     CTreeCtrl m_reference;
 };
 
