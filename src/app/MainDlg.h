@@ -4,6 +4,7 @@
 // layout), MainDlgReport.cpp, MainDlgSelect.cpp (source and destination), RunCommand.cpp (the
 // checks and questions before a run, and the run).
 #pragma once
+#include "app/CommandStates.h"
 #include "app/MainToolBar.h"
 #include "app/Settings.h"
 #include "framework/Dialog.h"
@@ -79,6 +80,8 @@ private:
     std::wstring RootLabel() const;
 
     void RunToolCommand(UINT nID);
+    // What the tree's content and selection allow now.
+    CCommandStates CurrentCommandStates() const;
 
     int m_bBusy = 0;
     bool m_bDispatching = false;     // a command is under way

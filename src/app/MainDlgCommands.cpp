@@ -69,8 +69,16 @@ void CMainDlg::DeleteDirectoryCommand()
 
 void CMainDlg::EditAttributesCommand()
 {
-    if (!m_tree.GetSelectedItem())
+    // The tool bar's rule also holds for a command that reaches us another way.
+    const HTREEITEM hSelected = m_tree.GetSelectedItem();
+    if (!hSelected || !CurrentCommandStates().bEditAttributes) {
         UiMessageBeep(0);
+        return;
+    }
+    EnableUserInterface(false);
+    m_tree.EditItemAttributes(hSelected);
+    EnableUserInterface(true);
+    RefreshReport();
 }
 
 void CMainDlg::ShowVersionInfo()

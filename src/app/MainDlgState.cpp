@@ -50,10 +50,8 @@ void CMainDlg::EnableUserInterface(bool bEnable)
     }
 }
 
-void CMainDlg::UpdateCommandStates()
+CCommandStates CMainDlg::CurrentCommandStates() const
 {
-    if (m_bBusy || !m_tree.m_hWnd || !m_wndToolBar.m_hWnd)
-        return;
     CCommandStateInput in;
     if (HTREEITEM hRoot = m_tree.GetRootItem()) {
         in.bHasRoot = true;
@@ -69,8 +67,14 @@ void CMainDlg::UpdateCommandStates()
         }
     }
     in.bNotCopyFile = m_tree.NotCopyFile != 0;
+    return ComputeCommandStates(in);
+}
 
-    const CCommandStates states = ComputeCommandStates(in);
+void CMainDlg::UpdateCommandStates()
+{
+    if (m_bBusy || !m_tree.m_hWnd || !m_wndToolBar.m_hWnd)
+        return;
+    const CCommandStates states = CurrentCommandStates();
     m_wndToolBar.EnableCommand(ID_RUN_DIRS_ONLY, states.bRunDirsOnly);
     m_wndToolBar.EnableCommand(ID_RUN_WITH_FILES, states.bRunWithFiles);
     m_wndToolBar.EnableCommand(ID_ADD_LOAD, states.bAddLoad);

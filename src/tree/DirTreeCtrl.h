@@ -63,6 +63,9 @@ public:
     // Ends a label edit in progress now, keeping (false) or discarding (true) the text.
     void EndLabelEdit(bool bCancel);
 
+    // Runs the item attributes dialog on the node's record, written back on OK (dialogs/).
+    void EditItemAttributes(HTREEITEM hItem);
+
     // Status window of a scan or run (DirTreeStatus.cpp).
     // Opens it over the main window with m_bCancel as its cancel flag (without a cancel button when
     // bCancelButton is false); false when it cannot be made.
