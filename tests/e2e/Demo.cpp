@@ -1,7 +1,8 @@
 // The run script's demo without a display: a person opens the version dialog, scans a sample
-// source, looks at a directory's report, picks a destination, runs directories only and then with
-// files, loses a source file and runs again (skips, a fatal stop and the error log), and exits; a
-// picture of every step, and the error log kept beside the pictures.
+// source, looks at a directory's report, gives one of its files Read Only and a time of its own,
+// picks a destination, runs directories only and then with files (the demo prints what that file
+// became), loses a source file and runs again (skips, a fatal stop and the error log), and exits;
+// a picture of every step, and the error log kept beside the pictures.
 #include "Controls.h"
 #include "Dialogs.h"
 #include "Options.h"
@@ -55,6 +56,7 @@ public:
             throw CDriverError(L"the scanned tree has no \"資料\\画像\"");
         SelectTreeItem(hTree, hDir);
         Shot(L"report");
+        SetOneFilesAttributes(hBar);
 
         PressToolButton(hBar, ID_SELECT_DEST);
         ChooseFolder(m_app, L"複写先ﾃﾞｨﾚｸﾄﾘの選択", strDest, WAIT_DEFAULT_MS, [&] { Shot(L"destination-picker"); });
@@ -72,6 +74,7 @@ public:
             AnswerMessageBox(m_app, L"Result ...", IDOK);
             WaitUntil([&] { return IsToolButtonEnabled(hBar, ID_APP_EXIT); }, L"the run to end", WAIT_START_MS);
         }
+        ListAttributedFile(strDest);
 
         // Again, after a source file went away: every file before it is up to date, then the run stops.
         const std::wstring strGone = strSource + L"\\資料\\画像\\写真2.jpg";
@@ -97,9 +100,64 @@ public:
         AnswerMessageBox(m_app, L"確認", IDOK);
         AnswerMessageBox(m_app, L"確認", IDYES); // the log is deleted
         m_app.WaitExit();
+        // The folder goes with the demo.
+        ::SetFileAttributesW((strDest + L"\\" + ATTR_FILE).c_str(), FILE_ATTRIBUTE_NORMAL);
     }
 
 private:
+    static constexpr const wchar_t *ATTR_FILE = L"資料\\画像\\写真1.jpg";
+    static constexpr const wchar_t *ATTR_TIME = L"2030/01/02 03:04:05";
+
+    // The selected directory's 写真1.jpg gets Read Only and a time of its own before the runs.
+    void SetOneFilesAttributes(HWND hBar)
+    {
+        PressToolButton(hBar, ID_EDIT_ATTRIBUTES);
+        HWND hDlg = WaitForDialog(m_app, L"ｻﾌﾞﾃﾞｨﾚｸﾄﾘ/複写対象ﾌｧｲﾙの属性");
+        Shot(L"item-attr-directory");
+        ClickBox(hDlg, IDC_ATTR_MODE_FILE);
+        HWND hList = RequireControl(hDlg, IDC_ATTR_FILE_LIST);
+        const LRESULT nIndex =
+            ::SendMessageW(hList, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L"写真1.jpg"));
+        if (nIndex == LB_ERR)
+            throw CDriverError(L"the attribute dialog does not list 写真1.jpg");
+        ::SendMessageW(hList, LB_SETCURSEL, static_cast<WPARAM>(nIndex), 0);
+        ::SendMessageW(hDlg, WM_COMMAND, MAKEWPARAM(IDC_ATTR_FILE_LIST, LBN_SELCHANGE),
+                       reinterpret_cast<LPARAM>(hList));
+        ClickBox(hDlg, IDC_ATTR_READONLY);
+        ClickBox(hDlg, IDC_ATTR_TIME_SPECIFIED);
+        TypeText(RequireControl(RequireControl(hDlg, IDC_DATETIME), 9999), ATTR_TIME); // the field's edit box
+        Shot(L"item-attr-file");
+        ClickButton(hDlg, IDOK);
+        WaitUntil([&] { return IsToolButtonEnabled(hBar, ID_APP_EXIT); }, L"the attribute dialog to close");
+    }
+
+    // What the run made of it, for the demo's output.
+    static void ListAttributedFile(const std::wstring &strDest)
+    {
+        const std::wstring strPath = strDest + L"\\" + ATTR_FILE;
+        WIN32_FILE_ATTRIBUTE_DATA data = {};
+        if (!::GetFileAttributesExW(strPath.c_str(), GetFileExInfoStandard, &data))
+            throw CDriverError(L"the run made no " + strPath);
+        FILETIME ftLocal = {};
+        SYSTEMTIME st = {};
+        ::FileTimeToLocalFileTime(&data.ftLastWriteTime, &ftLocal);
+        ::FileTimeToSystemTime(&ftLocal, &st);
+        wchar_t szTime[32];
+        std::swprintf(szTime, std::size(szTime), L"%04u/%02u/%02u %02u:%02u:%02u", st.wYear, st.wMonth, st.wDay,
+                      st.wHour, st.wMinute, st.wSecond);
+        printf("%s: %s, last written %s (chosen: read-only, %s)\n", Utf8(strPath).c_str(),
+               (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) ? "read-only" : "writable", Utf8(szTime).c_str(),
+               Utf8(ATTR_TIME).c_str());
+    }
+
+    // A check box or radio clicked: it changes its state and tells the dialog.
+    static void ClickBox(HWND hDlg, int nId)
+    {
+        HWND hBox = RequireControl(hDlg, nId);
+        ::SendMessageW(hBox, BM_CLICK, 0, 0);
+        SyncWindowThread(hBox);
+    }
+
     void Shot(const std::wstring &strStep)
     {
         m_app.Sync();
