@@ -14,6 +14,7 @@ namespace {
 const DWORD WAIT_RUN_MS = 60000;
 const wchar_t ATTR_CAPTION[] = L"ｻﾌﾞﾃﾞｨﾚｸﾄﾘ/複写対象ﾌｧｲﾙの属性";
 constexpr int ID_FIELD_EDIT = 9999; // the date-time field's edit box
+constexpr int ID_FIELD_DROP = 9998; // and its drop button
 
 class ItemAttributes : public CPelnixScenario {};
 
@@ -65,6 +66,21 @@ TEST_F(ItemAttributes, OneFileGetsReadOnlyAndATypedTimeInTheRun)
     EXPECT_FALSE(GetText(hField).empty()) << "the explicit choice fills the field with the present time";
     TypeText(hField, L"2025/06/07 08:09:10");
     Shot(L"item-attr-file");
+    // The field's panel, opened by a click on its button and closed by a click outside it, which
+    // keeps the typed time.
+    HWND hFieldWnd = RequireControl(hDlg, IDC_DATETIME);
+    RECT rcDrop = {};
+    ::GetWindowRect(RequireControl(hFieldWnd, ID_FIELD_DROP), &rcDrop);
+    ::MapWindowPoints(nullptr, hFieldWnd, reinterpret_cast<POINT *>(&rcDrop), 2);
+    const LPARAM ptDrop = MAKELPARAM((rcDrop.left + rcDrop.right) / 2, (rcDrop.top + rcDrop.bottom) / 2);
+    ::SendMessageW(hFieldWnd, WM_LBUTTONDOWN, MK_LBUTTON, ptDrop);
+    ::SendMessageW(hFieldWnd, WM_LBUTTONUP, 0, ptDrop);
+    SyncWindowThread(hFieldWnd);
+    Shot(L"item-attr-panel");
+    ::SendMessageW(hFieldWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(-200, -200));
+    ::SendMessageW(hFieldWnd, WM_LBUTTONUP, 0, MAKELPARAM(-200, -200));
+    SyncWindowThread(hFieldWnd);
+    EXPECT_EQ(GetText(hField), L"2025/06/07 08:09:10");
     ClickButton(hDlg, IDOK);
     WaitUntil([&] { return !::IsWindow(hDlg); }, L"the attribute dialog to close");
     WaitUntilIdle();
