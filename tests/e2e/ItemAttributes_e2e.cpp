@@ -68,14 +68,14 @@ TEST_F(ItemAttributes, OneFileGetsReadOnlyAndATypedTimeInTheRun)
     Shot(L"item-attr-file");
     // The field's panel, opened by a click on its button and closed by a click outside it, which
     // keeps the typed time.
-    HWND hFieldWnd = RequireControl(hDlg, IDC_DATETIME);
+    HWND hFieldWnd = RequireControl(hDlg, IDC_DATETIME), hDrop = RequireControl(hFieldWnd, ID_FIELD_DROP);
     RECT rcDrop = {};
-    ::GetWindowRect(RequireControl(hFieldWnd, ID_FIELD_DROP), &rcDrop);
-    ::MapWindowPoints(nullptr, hFieldWnd, reinterpret_cast<POINT *>(&rcDrop), 2);
-    const LPARAM ptDrop = MAKELPARAM((rcDrop.left + rcDrop.right) / 2, (rcDrop.top + rcDrop.bottom) / 2);
-    ::SendMessageW(hFieldWnd, WM_LBUTTONDOWN, MK_LBUTTON, ptDrop);
-    ::SendMessageW(hFieldWnd, WM_LBUTTONUP, 0, ptDrop);
+    ::GetClientRect(hDrop, &rcDrop);
+    const LPARAM ptDrop = MAKELPARAM(rcDrop.right / 2, rcDrop.bottom / 2);
+    ::SendMessageW(hDrop, WM_LBUTTONDOWN, MK_LBUTTON, ptDrop);
+    ::SendMessageW(hDrop, WM_LBUTTONUP, 0, ptDrop);
     SyncWindowThread(hFieldWnd);
+    EXPECT_EQ(GetText(hField), L"2025/06/07 08:09:10");
     Shot(L"item-attr-panel");
     ::SendMessageW(hFieldWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(-200, -200));
     ::SendMessageW(hFieldWnd, WM_LBUTTONUP, 0, MAKELPARAM(-200, -200));
