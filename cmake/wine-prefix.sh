@@ -12,6 +12,12 @@ if [ ! -f "$WINEPREFIX/.pelnix-ready" ]; then
   if [ "$driver" = null ]; then
     wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
   fi
+  # The display's DPI, read when the wineserver starts: a prefix of its own for each value.
+  if [ -n "${PELNIX_LOGPIXELS:-}" ]; then
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$PELNIX_LOGPIXELS" /f >/dev/null 2>&1
+    wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' /v LogPixels \
+      /t REG_DWORD /d "$PELNIX_LOGPIXELS" /f >/dev/null 2>&1
+  fi
   wineserver -w || true
   touch "$WINEPREFIX/.pelnix-ready"
 fi

@@ -79,6 +79,45 @@ def write_bmp24(path, c, key=(255, 0, 255)):
         f.write(struct.pack("<2sIHHI", b"BM", 14 + len(hdr) + len(rows), 0, 0, 14 + len(hdr)) + hdr + rows)
 
 
+def scaled(c, w, h):
+    """c resampled to w x h by area: each target pixel averages the opaque source area it covers
+    and stays transparent where less than half of it is opaque. Enlarging by a whole factor
+    repeats pixels, so edges stay hard."""
+    out = Canvas(w, h)
+    fx, fy = c.w / w, c.h / h
+    for ty in range(h):
+        y0, y1 = ty * fy, (ty + 1) * fy
+        for tx in range(w):
+            x0, x1 = tx * fx, (tx + 1) * fx
+            total = opaque = 0.0
+            acc = [0.0, 0.0, 0.0]
+            for sy in range(int(y0), min(c.h, int(-(-y1 // 1)))):
+                wy = min(y1, sy + 1) - max(y0, sy)
+                for sx in range(int(x0), min(c.w, int(-(-x1 // 1)))):
+                    wgt = wy * (min(x1, sx + 1) - max(x0, sx))
+                    if wgt <= 0:
+                        continue
+                    total += wgt
+                    p = c.px[sy][sx]
+                    if p[3]:
+                        opaque += wgt
+                        for i in range(3):
+                            acc[i] += p[i] * wgt
+            if total and opaque * 2 >= total:
+                out.px[ty][tx] = tuple(round(v / opaque) for v in acc) + (255,)
+    return out
+
+
+def write_scaled_strips(path_stem, images, size, scales=(100, 150, 200)):
+    """Writes <stem>.bmp at 100 % and <stem>150.bmp, <stem>200.bmp: one strip of the images per scale."""
+    for scale in scales:
+        px = size * scale // 100
+        strip = Canvas(px * len(images), px)
+        for i, img in enumerate(images):
+            strip.blit(img if scale == 100 else scaled(img, px, px), px * i, 0)
+        write_bmp24(path_stem + ("" if scale == 100 else str(scale)) + ".bmp", strip)
+
+
 # Colours
 BLACK = (0, 0, 0)
 FOLDER = (240, 196, 64)

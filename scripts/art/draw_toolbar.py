@@ -1,4 +1,5 @@
-"""IDB_TOOLBAR: the tool bar strip, 16 images of 16 x 16, magenta where transparent.
+"""IDB_TOOLBAR: the tool bar strip, 16 images of 16 x 16, magenta where transparent; IDB_TOOLBAR_150
+and IDB_TOOLBAR_200 the same at 24 and 32 px for displays at 150 % and 200 %.
 
 Images in strip order: 0 initialise, 1 select source, 2 select destination, 3 run (directories
 only), 4 exit, 5 version, 6 add directory, 7 delete directory, 8 options, 9 attributes,
@@ -6,7 +7,7 @@ only), 4 exit, 5 version, 6 add directory, 7 delete directory, 8 options, 9 attr
 """
 import os
 
-from artlib import BLACK, BLUE, FOLDER, FOLDER_DARK, WHITE, Canvas, folder, write_bmp24
+from artlib import BLACK, BLUE, FOLDER, FOLDER_DARK, WHITE, Canvas, folder, write_scaled_strips
 
 GREEN = (32, 150, 48)
 GREEN_DARK = (16, 96, 24)
@@ -220,7 +221,4 @@ def draw(res):
     images = [initialise(), select_source(), select_destination(), run_dirs_only(), exit_(), version(),
               add_dir(), delete_dir(), options(), attributes(), add_load(), run_with_files()]
     images += [Canvas(16, 16) for _ in range(16 - len(images))]
-    strip = Canvas(16 * len(images), 16)
-    for i, img in enumerate(images):
-        strip.blit(img, 16 * i, 0)
-    write_bmp24(os.path.join(res, "Toolbar.bmp"), strip)
+    write_scaled_strips(os.path.join(res, "Toolbar"), images, 16)

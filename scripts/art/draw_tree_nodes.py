@@ -1,4 +1,5 @@
-"""IDB_DIRTREE: the 24 node images of the directory tree, 16 x 16 each, magenta transparent.
+"""IDB_DIRTREE: the 24 node images of the directory tree, 16 x 16 each, magenta transparent;
+IDB_DIRTREE_150 and IDB_DIRTREE_200 the same at 24 and 32 px.
 
 Index = 4 x read-only + 2 x hidden/system + 1 x open, plus 8 for a directory with file entries
 and 16 for one whose file entries are all processed. Each feature has its own sign:
@@ -10,7 +11,7 @@ and 16 for one whose file entries are all processed. Each feature has its own si
 """
 import os
 
-from artlib import Canvas, write_bmp24
+from artlib import Canvas, write_scaled_strips
 
 YELLOW = ((240, 196, 64), (176, 128, 24), (252, 224, 128))  # body, edge, front flap
 GREEN = ((96, 192, 96), (32, 112, 40), (150, 224, 150))
@@ -96,7 +97,4 @@ def node_image(index):
 
 
 def draw(res):
-    strip = Canvas(16 * 24, 16)
-    for i in range(24):
-        strip.blit(node_image(i), 16 * i, 0)
-    write_bmp24(os.path.join(res, "DirTree.bmp"), strip)
+    write_scaled_strips(os.path.join(res, "DirTree"), [node_image(i) for i in range(24)], 16)

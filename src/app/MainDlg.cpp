@@ -6,6 +6,7 @@
 #include "framework/Captions.h"
 #include "framework/Seams.h"
 #include "res/resource.h"
+#include "support/Dpi.h"
 #include "support/FileSystem.h"
 #include "tree/NodeImage.h"
 
@@ -13,13 +14,9 @@
 
 namespace {
 
-// 9 points of a fixed-pitch face, for the report's columns.
-HFONT CreateReportFont()
+// 9 points of a fixed-pitch face at the window's DPI, for the report's columns.
+HFONT CreateReportFont(int nDpi)
 {
-    HDC hdc = ::GetDC(nullptr);
-    int nDpi = hdc ? ::GetDeviceCaps(hdc, LOGPIXELSY) : 96;
-    if (hdc)
-        ::ReleaseDC(nullptr, hdc);
     LOGFONTW lf = {};
     lf.lfHeight = -::MulDiv(9, nDpi, 72);
     lf.lfWeight = FW_NORMAL;
@@ -33,8 +30,7 @@ HFONT CreateReportFont()
 
 CMainDlg::CMainDlg(HWND hParent)
     : CDialog(IDD_PELNIX_DIALOG, hParent), m_strSettingsPath(GetSettingsFilePath()),
-      m_hIcon(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))),
-      m_fontReport(CreateReportFont())
+      m_hIcon(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME)))
 {
 }
 
@@ -43,7 +39,6 @@ BOOL CMainDlg::OnInitDialog()
     CDialog::OnInitDialog();
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
-    ::SendDlgItemMessageW(m_hWnd, IDC_FILEINFO, WM_SETFONT, reinterpret_cast<WPARAM>(m_fontReport.Get()), FALSE);
 
     LoadSettings(m_strSettingsPath, m_tree, m_settings);
 
@@ -51,7 +46,7 @@ BOOL CMainDlg::OnInitDialog()
 
     HINSTANCE hInst = ::GetModuleHandleW(nullptr);
     m_tree.SubclassDlgItem(IDC_DIRTREE, m_hWnd);
-    m_tree.SetItemImageList(IDB_DIRTREE, NODE_IMAGE_SIZE, NODE_IMAGE_MASK);
+    ApplyDpi(GetWindowDpi(m_hWnd));
     m_tree.SetDragCursors(::LoadCursorW(hInst, MAKEINTRESOURCEW(IDC_DRAG_MOVE)),
                           ::LoadCursorW(hInst, MAKEINTRESOURCEW(IDC_DRAG_NODROP)),
                           ::LoadCursorW(hInst, MAKEINTRESOURCEW(IDC_DRAG_COPY)));
@@ -92,6 +87,16 @@ LRESULT CMainDlg::WindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam)
     default: break;
     }
     return CDialog::WindowProc(uMsg, wParam, lParam);
+}
+
+void CMainDlg::ApplyDpi(int nDpi)
+{
+    // The pane lets go of the old font before it is deleted.
+    HFONT hFont = CreateReportFont(nDpi);
+    ::SendDlgItemMessageW(m_hWnd, IDC_FILEINFO, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), TRUE);
+    m_fontReport.Attach(hFont);
+    m_tree.SetItemImageList(PickArtResource(nDpi, IDB_DIRTREE, IDB_DIRTREE_150, IDB_DIRTREE_200),
+                            ArtSizeForDpi(NODE_IMAGE_SIZE, nDpi), NODE_IMAGE_MASK);
 }
 
 void CMainDlg::OnPaint()

@@ -75,6 +75,8 @@ protected:
 
 private:
     void OnPaint();
+    // The report's font and the tree's images for the window's DPI.
+    void ApplyDpi(int nDpi);
     bool OnToolTipText(NMTTDISPINFOW &info);
     // The label of the tree's top node.
     std::wstring RootLabel() const;

@@ -4,6 +4,7 @@
 #include "app/CommandStates.h"
 #include "app/MainLayout.h"
 #include "res/resource.h"
+#include "support/Dpi.h"
 
 namespace {
 
@@ -93,7 +94,8 @@ void CMainDlg::ArrangeControls()
     in.rcDestEdit = ChildRect(m_hWnd, hEdit);
     in.rcDestButton = ChildRect(m_hWnd, hButton);
     in.nLineHeight = TextLineHeight(m_hWnd);
-    in.nHScrollHeight = ::GetSystemMetrics(SM_CYHSCROLL);
+    in.nDpi = GetWindowDpi(m_hWnd);
+    in.nHScrollHeight = SystemMetricForDpi(SM_CYHSCROLL, in.nDpi);
     in.bShowReport = m_tree.NotCopyFile == 0;
 
     const CMainLayout out = ArrangeMainWindow(in);

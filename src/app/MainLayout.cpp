@@ -1,9 +1,12 @@
 #include "app/MainLayout.h"
 
+#include "support/Dpi.h"
+
 CMainLayout ArrangeMainWindow(const CMainLayoutInput &in)
 {
     CMainLayout out = {};
     const RECT &rcClient = in.rcClient;
+    const int nGap = ScaleForDpi(MAIN_LAYOUT_GAP, in.nDpi);
     out.rcToolBar = {rcClient.left, rcClient.top, rcClient.right, rcClient.top + in.nToolBarHeight};
 
     // The destination row keeps its left edges, the edit's height and the button's width.
@@ -17,12 +20,12 @@ CMainLayout ArrangeMainWindow(const CMainLayoutInput &in)
     out.rcDestButton.top = out.rcDestEdit.top;
     out.rcDestButton.bottom = out.rcDestEdit.bottom;
 
-    LONG nAboveRow = out.rcDestEdit.top - MAIN_LAYOUT_GAP;
+    LONG nAboveRow = out.rcDestEdit.top - nGap;
     out.bShowReport = in.bShowReport;
     if (in.bShowReport) {
-        const LONG nReportHeight = 4 * in.nLineHeight + 8 + in.nHScrollHeight;
+        const LONG nReportHeight = 4 * in.nLineHeight + ScaleForDpi(MAIN_REPORT_MARGIN, in.nDpi) + in.nHScrollHeight;
         out.rcReport = {rcClient.left, nAboveRow - nReportHeight, rcClient.right, nAboveRow};
-        nAboveRow = out.rcReport.top - MAIN_LAYOUT_GAP;
+        nAboveRow = out.rcReport.top - nGap;
     }
 
     out.rcTree = {rcClient.left, out.rcToolBar.bottom, rcClient.right, nAboveRow};

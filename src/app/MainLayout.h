@@ -11,6 +11,7 @@ struct CMainLayoutInput {
     int nLineHeight;    // height of a text line in the dialog's font
     int nHScrollHeight; // height of a horizontal scroll bar
     bool bShowReport;   // files are part of the job
+    int nDpi = 96;      // the window's DPI; the gaps are in pixels at 96
 };
 
 struct CMainLayout {
@@ -23,7 +24,8 @@ struct CMainLayout {
     bool bMoveTree; // false when no room is left for the tree
 };
 
-// Gaps between the rows.
+// Gaps between the rows, and the report pane's margin above its four lines, at 96 DPI.
 constexpr int MAIN_LAYOUT_GAP = 4;
+constexpr int MAIN_REPORT_MARGIN = 8;
 
 CMainLayout ArrangeMainWindow(const CMainLayoutInput &in);

@@ -2,6 +2,7 @@
 
 #include "res/resource.h"
 #include "support/DllVersion.h"
+#include "support/Dpi.h"
 
 #include <commctrl.h>
 
@@ -60,10 +61,7 @@ bool CMainToolBar::Create(HWND hParent, UINT nID, bool bFlat, bool bDropDownArro
     if (bFlat && bDropDownArrows)
         SendMessage(TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
 
-    m_images.Attach(::ImageList_LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_TOOLBAR), TOOL_IMAGE_SIZE,
-                                           TOOL_IMAGE_COUNT, TOOL_IMAGE_MASK, IMAGE_BITMAP, LR_CREATEDIBSECTION));
-    SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(TOOL_IMAGE_SIZE, TOOL_IMAGE_SIZE));
-    SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_images.Get()));
+    SetImagesForDpi(GetWindowDpi(hParent));
 
     std::vector<TBBUTTON> list;
     for (const CToolButtonDef &def : MainToolButtons(bFlat)) {
@@ -79,6 +77,22 @@ bool CMainToolBar::Create(HWND hParent, UINT nID, bool bFlat, bool bDropDownArro
         list.push_back(tb);
     }
     SendMessage(TB_ADDBUTTONSW, list.size(), reinterpret_cast<LPARAM>(list.data()));
+    SendMessage(TB_AUTOSIZE);
+    return true;
+}
+
+bool CMainToolBar::SetImagesForDpi(int nDpi)
+{
+    const int nSize = ArtSizeForDpi(TOOL_IMAGE_SIZE, nDpi);
+    const UINT nId = PickArtResource(nDpi, IDB_TOOLBAR, IDB_TOOLBAR_150, IDB_TOOLBAR_200);
+    HIMAGELIST hImages = ::ImageList_LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(nId), nSize,
+                                                TOOL_IMAGE_COUNT, TOOL_IMAGE_MASK, IMAGE_BITMAP, LR_CREATEDIBSECTION);
+    if (!hImages)
+        return false;
+    SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(nSize, nSize));
+    SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(hImages));
+    // The old list goes only after the tool bar has let go of it.
+    m_images.Attach(hImages);
     SendMessage(TB_AUTOSIZE);
     return true;
 }

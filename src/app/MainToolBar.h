@@ -29,6 +29,8 @@ public:
     void EnableAllCommands(bool bEnable) const;
     // The window's current height.
     int GetHeight() const;
+    // Loads the images drawn for the scale nearest to nDpi (16, 24 or 32 px) and resizes the buttons.
+    bool SetImagesForDpi(int nDpi);
 
 private:
     CImageList m_images;

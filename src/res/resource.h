@@ -27,14 +27,18 @@
 // Version information dialog: the picture beside its texts.
 #define IDB_VERSION 130
 
-// Main window's tool bar: 16 images of 16 x 16, magenta transparent.
+// Main window's tool bar: 16 images of 16 x 16, magenta transparent (24 and 32 px for 150 and 200 %).
 #define IDB_TOOLBAR 131
+#define IDB_TOOLBAR_150 161
+#define IDB_TOOLBAR_200 162
 
 // Status window animation: 15 frames of 32 x 32, yellow transparent.
 #define IDB_STATUS_ANIM 143
 
 // Directory tree: node images and drag cursors
 #define IDB_DIRTREE 147
+#define IDB_DIRTREE_150 163
+#define IDB_DIRTREE_200 164
 #define IDC_DRAG_MOVE 138
 #define IDC_DRAG_NODROP 139
 #define IDC_DRAG_COPY 140

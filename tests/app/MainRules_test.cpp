@@ -221,6 +221,14 @@ TEST(MainLayout, RowsFromTheBottomUp)
     in.rcClient.bottom -= 1;
     EXPECT_FALSE(ArrangeMainWindow(in).bMoveTree);
 
+    // At 192 DPI the gaps and the pane's margin double; what the system measured is taken as it is.
+    in = {{0, 0, 600, 400}, 52, {64, 300, 480, 342}, {2, 300, 62, 342}, 24, 34, true};
+    in.nDpi = 192;
+    out = ArrangeMainWindow(in);
+    EXPECT_EQ(RectText(out.rcDestEdit), RectText({64, 358, 600, 400}));
+    EXPECT_EQ(RectText(out.rcReport), RectText({0, 350 - (4 * 24 + 16 + 34), 600, 350}));
+    EXPECT_EQ(RectText(out.rcTree), RectText({0, 52, 600, out.rcReport.top - 8}));
+
     // Narrower than the edit's left edge (minimised): the edit keeps a width of zero, not less.
     in = {{0, 0, 0, 0}, 26, {64, 300, 480, 321}, {2, 300, 62, 321}, 12, 17, false};
     out = ArrangeMainWindow(in);
