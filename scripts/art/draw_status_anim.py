@@ -1,4 +1,5 @@
-"""IDB_STATUS_ANIM: the status window's animation, 15 frames of 32 x 32 in one strip, yellow transparent.
+"""IDB_STATUS_ANIM: the status window's animation, 15 frames of 32 x 32 in one strip, yellow transparent;
+IDB_STATUS_ANIM_150 and IDB_STATUS_ANIM_200 the same drawn at 48 and 64 px.
 
 A folder in the middle with a circular arrow turning round it, 24 degrees a frame; the arrow
 fades from its head to its tail, so the direction of the turn shows even in a still.
@@ -24,13 +25,13 @@ def mix(a, b, t):
     return tuple(round(a[i] + (b[i] - a[i]) * t) for i in range(3))
 
 
-def arrow_colour(x, y, start):
+def arrow_colour(x, y, start, size=SIZE):
     """Colour of the arrow at point x, y (pixel units, centre at 16,16), or None outside it.
 
     The arrow runs clockwise from its tail at start degrees to its head at start + SWEEP.
     """
-    dx, dy = x - SIZE / 2, y - SIZE / 2
-    r = math.hypot(dx, dy)
+    dx, dy = x - size / 2, y - size / 2
+    r = math.hypot(dx, dy) * SIZE / size
     a = (math.degrees(math.atan2(dy, dx)) - start) % 360.0
     if a > SWEEP:
         return None
@@ -48,16 +49,16 @@ def arrow_colour(x, y, start):
     return mix(TAIL, BLUE, min(1.0, a / body_end))
 
 
-def frame(n):
-    c = Canvas(SIZE, SIZE)
-    c.blit(folder(16), 8, 8)
+def frame(n, size=SIZE):
+    c = Canvas(size, size)
+    c.blit(folder(size // 2), size // 4, size // 4)
     start = n * 360.0 / FRAMES
-    for y in range(SIZE):
-        for x in range(SIZE):
+    for y in range(size):
+        for x in range(size):
             hits = []
             for sy in range(SAMPLES):
                 for sx in range(SAMPLES):
-                    col = arrow_colour(x + (sx + 0.5) / SAMPLES, y + (sy + 0.5) / SAMPLES, start)
+                    col = arrow_colour(x + (sx + 0.5) / SAMPLES, y + (sy + 0.5) / SAMPLES, start, size)
                     if col:
                         hits.append(col)
             cover = len(hits) / SAMPLES**2
@@ -70,11 +71,13 @@ def frame(n):
 
 
 def draw(res):
-    strip = Canvas(SIZE * FRAMES, SIZE)
-    for n in range(FRAMES):
-        strip.blit(frame(n), n * SIZE, 0)
-    # No drawn pixel may be the key colour, or it would turn transparent.
-    for row in strip.px:
-        for p in row:
-            assert not (p[3] and p[:3] == YELLOW)
-    write_bmp24(os.path.join(res, "StatusAnim.bmp"), strip, key=YELLOW)
+    # Drawn anew at 150 % and 200 % for displays of 144 and 192 DPI.
+    for name, size in (("StatusAnim", SIZE), ("StatusAnim150", SIZE * 3 // 2), ("StatusAnim200", SIZE * 2)):
+        strip = Canvas(size * FRAMES, size)
+        for n in range(FRAMES):
+            strip.blit(frame(n, size), n * size, 0)
+        # No drawn pixel may be the key colour, or it would turn transparent.
+        for row in strip.px:
+            for p in row:
+                assert not (p[3] and p[:3] == YELLOW)
+        write_bmp24(os.path.join(res, name + ".bmp"), strip, key=YELLOW)

@@ -32,8 +32,10 @@
 #define IDB_TOOLBAR_150 161
 #define IDB_TOOLBAR_200 162
 
-// Status window animation: 15 frames of 32 x 32, yellow transparent.
+// Status window animation: 15 frames of 32 x 32, yellow transparent (48 and 64 px for 150 and 200 %).
 #define IDB_STATUS_ANIM 143
+#define IDB_STATUS_ANIM_150 165
+#define IDB_STATUS_ANIM_200 166
 
 // Directory tree: node images and drag cursors
 #define IDB_DIRTREE 147

@@ -1,11 +1,12 @@
 #include "support/StatusLayout.h"
 
+#include "support/Dpi.h"
+
 #include <algorithm>
 
 namespace {
 
-constexpr int kIconSize = 32;
-constexpr int kMargin = 4;
+constexpr int kMarginAt96 = 4;
 
 RECT Rect(int left, int top, int right, int bottom)
 {
@@ -14,15 +15,19 @@ RECT Rect(int left, int top, int right, int bottom)
 
 } // namespace
 
-int CalcStatusClientHeight(int nLineHeight, bool bFrames, bool bButton, int nButtonHeight)
+int CalcStatusClientHeight(int nLineHeight, bool bFrames, bool bButton, int nButtonHeight, int nIconSize, int nDpi)
 {
+    const int kIconSize = nIconSize, kMargin = ScaleForDpi(kMarginAt96, nDpi);
     int h = nLineHeight;
-    int cy = bFrames ? h + std::max(h, kIconSize) + 16 : 2 * h + 16;
+    // Three margins and the 4 pixels under line 2.
+    int cy = (bFrames ? h + std::max(h, kIconSize) : 2 * h) + 4 * kMargin;
     return cy + (bButton ? nButtonHeight + kMargin : 0);
 }
 
-CStatusLayout LayoutStatusControls(const RECT &rc, int nLineHeight, bool bFrames, bool bButton, SIZE sizeButton)
+CStatusLayout LayoutStatusControls(const RECT &rc, int nLineHeight, bool bFrames, bool bButton, SIZE sizeButton,
+                                   int nIconSize, int nDpi)
 {
+    const int kIconSize = nIconSize, kMargin = ScaleForDpi(kMarginAt96, nDpi);
     int h = nLineHeight;
     CStatusLayout lay = {};
     int yNext;
@@ -37,7 +42,7 @@ CStatusLayout LayoutStatusControls(const RECT &rc, int nLineHeight, bool bFrames
         lay.rcLine1 = Rect(rc.left + kMargin, rc.top + kMargin, rc.right - kMargin, rc.top + kMargin + h);
         yNext = rc.top + h + 2 * kMargin;
     }
-    lay.rcLine2 = Rect(rc.left + kMargin, yNext, rc.right - kMargin, yNext + h + 4);
+    lay.rcLine2 = Rect(rc.left + kMargin, yNext, rc.right - kMargin, yNext + h + kMargin);
     if (bButton) {
         int x = rc.left + (rc.right - rc.left - sizeButton.cx) / 2;
         int y = lay.rcLine2.bottom + kMargin;

@@ -20,10 +20,13 @@ struct CStatusLayout {
     RECT rcButton; // empty without a cancel button
 };
 
-// Client height for a line height nLineHeight ("QWERT" plus 4 pixels).
-int CalcStatusClientHeight(int nLineHeight, bool bFrames, bool bButton, int nButtonHeight);
+// Client height for a line height nLineHeight ("QWERT" plus 4 pixels). The animation is nIconSize
+// square; margins are pixels at 96 DPI, scaled to nDpi.
+int CalcStatusClientHeight(int nLineHeight, bool bFrames, bool bButton, int nButtonHeight, int nIconSize = 32,
+                           int nDpi = 96);
 // The controls in the client rectangle rc; the button keeps sizeButton and is centred below line 2.
-CStatusLayout LayoutStatusControls(const RECT &rc, int nLineHeight, bool bFrames, bool bButton, SIZE sizeButton);
+CStatusLayout LayoutStatusControls(const RECT &rc, int nLineHeight, bool bFrames, bool bButton, SIZE sizeButton,
+                                   int nIconSize = 32, int nDpi = 96);
 // Top-left corner of a window of rcWindow's size placed by nFlags over rcWork; an axis without a
 // flag keeps rcWindow's position.
 POINT PlaceOnWorkArea(const RECT &rcWindow, const RECT &rcWork, int nFlags);

@@ -1,4 +1,5 @@
 #include "support/StatusWnd.h"
+#include "support/Dpi.h"
 #include "support/Pump.h"
 
 #include <commctrl.h>
@@ -9,7 +10,6 @@ namespace {
 
 // Nominal template size in dialog units; the real size is set at initialisation.
 constexpr int kTemplateCx = 123, kTemplateCy = 17;
-constexpr int kFrameWidth = 32;
 
 SIZE TextExtent(HDC hDC, const std::wstring &str)
 {
@@ -28,9 +28,14 @@ CStatusWnd::CStatusWnd(const std::wstring &strCaption, int *pCancel, UINT nBitma
     m_dwStyle = (m_dwStyle & ~WS_VISIBLE) | WS_THICKFRAME | DS_SYSMODAL;
 
     // A DIB section keeps the artwork's colours; a screen bitmap could lose them.
-    CImageList hImages(::ImageList_LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(nBitmapID), kFrameWidth, 2,
-                                              crMask, IMAGE_BITMAP, LR_CREATEDIBSECTION));
-    if (hImages) {
+    CBitmap hStrip(static_cast<HBITMAP>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(nBitmapID),
+                                                     IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    BITMAP bm = {};
+    if (hStrip && ::GetObjectW(hStrip, sizeof bm, &bm) && bm.bmHeight > 0)
+        m_nFrameSize = bm.bmHeight;
+    CImageList hImages(m_nFrameSize ? ::ImageList_Create(m_nFrameSize, m_nFrameSize, ILC_COLOR24 | ILC_MASK, 16, 0)
+                                    : nullptr);
+    if (hImages && ::ImageList_AddMasked(hImages, hStrip, crMask) >= 0) {
         int n = ::ImageList_GetImageCount(hImages);
         for (int i = 0; i < n; ++i) {
             CIcon hIcon(::ImageList_GetIcon(hImages, i, ILD_NORMAL));
@@ -77,12 +82,14 @@ BOOL CStatusWnd::OnInitDialog()
     if (HWND hOwner = ::GetWindow(m_hWnd, GW_OWNER))
         m_hOwner = hOwner;
     m_nLineHeight = MeasureLineHeight();
+    m_nDpi = GetWindowDpi(m_hWnd);
     RECT rcButton = {};
     ::GetWindowRect(GetDlgItem(IDC_STATUS_CANCEL), &rcButton);
     m_sizeButton = SIZE{rcButton.right - rcButton.left, rcButton.bottom - rcButton.top};
 
-    RECT rc = {0, 0, m_nClientWidth,
-               CalcStatusClientHeight(m_nLineHeight, !m_listFrames.empty(), m_pCancel != nullptr, m_sizeButton.cy)};
+    RECT rc = {0, 0, ScaleForDpi(m_nClientWidth, m_nDpi),
+               CalcStatusClientHeight(m_nLineHeight, !m_listFrames.empty(), m_pCancel != nullptr, m_sizeButton.cy,
+                                      m_nFrameSize, m_nDpi)};
     ::AdjustWindowRectEx(&rc, static_cast<DWORD>(::GetWindowLongW(m_hWnd, GWL_STYLE)), FALSE,
                          static_cast<DWORD>(::GetWindowLongW(m_hWnd, GWL_EXSTYLE)));
     m_cyWindow = rc.bottom - rc.top;
@@ -219,8 +226,8 @@ int CStatusWnd::MeasureLineHeight() const
 void CStatusWnd::Layout()
 {
     HWND hButton = GetDlgItem(IDC_STATUS_CANCEL);
-    CStatusLayout lay =
-        LayoutStatusControls(GetClientRect(), m_nLineHeight, !m_listFrames.empty(), m_pCancel != nullptr, m_sizeButton);
+    CStatusLayout lay = LayoutStatusControls(GetClientRect(), m_nLineHeight, !m_listFrames.empty(),
+                                             m_pCancel != nullptr, m_sizeButton, m_nFrameSize, m_nDpi);
     auto place = [](HWND hCtrl, const RECT &rc) {
         if (hCtrl)
             ::MoveWindow(hCtrl, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, TRUE);

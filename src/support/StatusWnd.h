@@ -21,20 +21,22 @@ enum {
 
 class CStatusWnd : public CTemplateDialog {
 public:
-    // pCancel: the owner's flag; null hides the cancel button. nBitmapID: a strip of 32-pixel-wide
-    // frames, crMask their transparent colour. nShortenMode: SHORTEN_IN_MIDDLE or SHORTEN_AT_END.
+    // pCancel: the owner's flag; null hides the cancel button. nBitmapID: a strip of square frames
+    // as wide as the strip is high, crMask their transparent colour. nShortenMode: SHORTEN_IN_MIDDLE or SHORTEN_AT_END.
     // nPlacement: PLACE_* flags, 0 to centre on the owner.
     CStatusWnd(const std::wstring &strCaption, int *pCancel, UINT nBitmapID, COLORREF crMask, int nFramePeriod,
                int nShortenMode, int nPlacement, bool bDisableOwner);
     ~CStatusWnd() override;
 
-    // Creates the window, visible, under hOwner with a client area nClientWidth pixels wide.
+    // Creates the window, visible, under hOwner with a client area nClientWidth pixels wide at 96 DPI
+    // (wider on a display of more).
     bool Create(HWND hOwner, int nPointSize = 9, int nClientWidth = 256);
     // Null texts leave their line, nPlacement 0 leaves the position, nFrame -1 leaves the icon.
     void SetStatus(const wchar_t *pszLine1, const wchar_t *pszLine2 = nullptr, int nPlacement = 0, int nFrame = -1);
     // Re-enables the owner when this window disabled it, then destroys the window.
     bool DestroyWindow();
 
+    int GetFrameSize() const { return m_nFrameSize; }
     int GetFrameCount() const { return static_cast<int>(m_listFrames.size()); }
     HICON GetFrame(int nIndex) const { return m_listFrames[static_cast<size_t>(nIndex)].Get(); }
     int GetFramePeriod() const { return m_nFramePeriod; }
@@ -66,6 +68,8 @@ private:
 
     int *m_pCancel;
     std::vector<CIcon> m_listFrames;
+    int m_nFrameSize = 0;
+    int m_nDpi = 96;
     int m_nFramePeriod;
     int m_nCurrentFrame = 0;
     int m_nShortenMode;

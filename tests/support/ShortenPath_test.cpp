@@ -153,6 +153,16 @@ TEST(StatusLayout, PlacesIconLinesAndButtonInTheClientArea)
     EXPECT_TRUE(lay.rcLine2 == (RECT{4, 48, 252, 92}));
 }
 
+TEST(StatusLayout, At192DpiTheMarginsDoubleAndTheIconIsTheFramesSize)
+{
+    EXPECT_EQ(CalcStatusClientHeight(32, true, true, 44, 64, 192), 8 + 64 + 8 + 40 + 8 + 44 + 8);
+    CStatusLayout lay = LayoutStatusControls(RECT{0, 0, 512, 180}, 32, true, true, SIZE{150, 44}, 64, 192);
+    EXPECT_TRUE(lay.rcIcon == (RECT{8, 8, 72, 72}));
+    EXPECT_TRUE(lay.rcLine1 == (RECT{80, 24, 504, 56}));
+    EXPECT_TRUE(lay.rcLine2 == (RECT{8, 80, 504, 120}));
+    EXPECT_TRUE(lay.rcButton == (RECT{181, 128, 331, 172}));
+}
+
 TEST(StatusLayout, PlacementFlagsMoveTheWindowOverTheWorkArea)
 {
     const RECT rcWnd = {100, 100, 300, 200}; // 200 x 100

@@ -1,13 +1,17 @@
 #include "support/StatusWnd.h"
 
+#include "support/Dpi.h"
+
 #include "StatusProbe.h"
 #include "res/resource.h"
 #include "WindowText.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
+#include <iterator>
 
 namespace {
 
@@ -318,6 +322,46 @@ TEST(StatusWnd, PlacementFlagsPutTheWindowAtTheWorkAreaEdges)
     EXPECT_EQ(rcMoved.right, rcWork.right);
     EXPECT_EQ(rcMoved.bottom, rcWork.bottom);
     EXPECT_EQ(rcMoved.right - rcMoved.left, rc.right - rc.left);
+}
+
+// ctest runs this again in prefixes at 144 and 192 DPI, named in PELNIX_EXPECT_DPI (unset: 96).
+TEST(StatusDpi, TheAnimationDrawnForTheDisplayAndWiderRows)
+{
+    const char *psz = std::getenv("PELNIX_EXPECT_DPI");
+    const int nDpi = psz && *psz ? std::atoi(psz) : 96;
+    struct {
+        int nDpi, nFrame, nWidth, nMargin;
+    } const rows[] = {{96, 32, 256, 4}, {144, 48, 384, 6}, {192, 64, 512, 8}};
+    const auto *pRow = std::find_if(std::begin(rows), std::end(rows), [&](const auto &r) { return r.nDpi == nDpi; });
+    ASSERT_NE(pRow, std::end(rows)) << nDpi;
+
+    COwner owner;
+    ASSERT_EQ(GetWindowDpi(owner.m_hWnd), nDpi);
+    int bCancel = 0;
+    CStatusWnd wnd(L"x", &bCancel, PickArtResource(nDpi, IDB_STATUS_ANIM, IDB_STATUS_ANIM_150, IDB_STATUS_ANIM_200),
+                   kYellow, 250, SHORTEN_IN_MIDDLE, 0, false);
+    EXPECT_EQ(wnd.GetFrameSize(), pRow->nFrame);
+    EXPECT_EQ(wnd.GetFrameCount(), 15);
+    ICONINFO ii = {};
+    ASSERT_TRUE(::GetIconInfo(wnd.GetFrame(0), &ii));
+    BITMAP bm = {};
+    ::GetObjectW(ii.hbmColor ? ii.hbmColor : ii.hbmMask, sizeof bm, &bm);
+    ::DeleteObject(ii.hbmColor);
+    ::DeleteObject(ii.hbmMask);
+    EXPECT_EQ(bm.bmWidth, pRow->nFrame);
+
+    ASSERT_TRUE(wnd.Create(owner.m_hWnd, 9, 256));
+    EXPECT_EQ(wnd.GetClientRect().right, pRow->nWidth);
+    const RECT rcIcon = ChildRect(wnd.m_hWnd, IDC_STATUS_ICON);
+    EXPECT_EQ(rcIcon.left, pRow->nMargin);
+    EXPECT_EQ(rcIcon.right - rcIcon.left, pRow->nFrame);
+    EXPECT_EQ(rcIcon.bottom - rcIcon.top, pRow->nFrame);
+    // Rows one under the other inside the client area.
+    const RECT rcLine2 = ChildRect(wnd.m_hWnd, IDC_STATUS_LINE2), rcButton = ChildRect(wnd.m_hWnd, IDC_STATUS_CANCEL);
+    EXPECT_GE(rcLine2.top, rcIcon.bottom + pRow->nMargin);
+    EXPECT_GE(rcButton.top, rcLine2.bottom + pRow->nMargin);
+    EXPECT_LE(rcButton.bottom, wnd.GetClientRect().bottom);
+    wnd.DestroyWindow();
 }
 
 } // namespace
