@@ -46,7 +46,8 @@ BOOL CMainDlg::OnInitDialog()
 
     HINSTANCE hInst = ::GetModuleHandleW(nullptr);
     m_tree.SubclassDlgItem(IDC_DIRTREE, m_hWnd);
-    ApplyDpi(GetWindowDpi(m_hWnd));
+    m_nDpi = GetWindowDpi(m_hWnd);
+    ApplyDpi(m_nDpi);
     m_tree.SetDragCursors(::LoadCursorW(hInst, MAKEINTRESOURCEW(IDC_DRAG_MOVE)),
                           ::LoadCursorW(hInst, MAKEINTRESOURCEW(IDC_DRAG_NODROP)),
                           ::LoadCursorW(hInst, MAKEINTRESOURCEW(IDC_DRAG_COPY)));
@@ -76,6 +77,7 @@ LRESULT CMainDlg::WindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam)
         ArrangeControls();
         return lResult;
     }
+    case WM_DPICHANGED_MSG: OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT *>(lParam)); return 0;
     case WM_CLOSE: ExitSequence(); return 0;
     case WM_TOOLCOMMAND: DispatchCommand(static_cast<UINT>(wParam)); return 0;
     case WM_SETCURSOR:
@@ -91,12 +93,23 @@ LRESULT CMainDlg::WindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam)
 
 void CMainDlg::ApplyDpi(int nDpi)
 {
+    m_nDpi = nDpi;
     // The pane lets go of the old font before it is deleted.
     HFONT hFont = CreateReportFont(nDpi);
     ::SendDlgItemMessageW(m_hWnd, IDC_FILEINFO, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), TRUE);
     m_fontReport.Attach(hFont);
     m_tree.SetItemImageList(PickArtResource(nDpi, IDB_DIRTREE, IDB_DIRTREE_150, IDB_DIRTREE_200),
                             ArtSizeForDpi(NODE_IMAGE_SIZE, nDpi), NODE_IMAGE_MASK);
+}
+
+void CMainDlg::OnDpiChanged(int nDpi, const RECT &rcSuggested)
+{
+    ApplyDpi(nDpi);
+    m_wndToolBar.SetImagesForDpi(nDpi);
+    // The move sends WM_SIZE, which lays the controls out again; a move that keeps the size does not.
+    ::SetWindowPos(m_hWnd, nullptr, rcSuggested.left, rcSuggested.top, rcSuggested.right - rcSuggested.left,
+                   rcSuggested.bottom - rcSuggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    ArrangeControls();
 }
 
 void CMainDlg::OnPaint()

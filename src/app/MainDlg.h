@@ -77,6 +77,8 @@ private:
     void OnPaint();
     // The report's font and the tree's images for the window's DPI.
     void ApplyDpi(int nDpi);
+    // Moved to a monitor of another DPI: everything of a fixed size again, at the suggested place.
+    void OnDpiChanged(int nDpi, const RECT &rcSuggested);
     bool OnToolTipText(NMTTDISPINFOW &info);
     // The label of the tree's top node.
     std::wstring RootLabel() const;
@@ -88,6 +90,7 @@ private:
     int m_bBusy = 0;
     bool m_bDispatching = false;     // a command is under way
     HICON m_hIcon;                   // shared resource icon: not destroyed
+    int m_nDpi = 96;                 // the window's DPI, for everything drawn at a fixed size
     CFont m_fontReport;              // fixed pitch, for the report pane
     HCURSOR m_hcurRestore = nullptr; // the cursor before the wait cursor
 };

@@ -94,7 +94,7 @@ void CMainDlg::ArrangeControls()
     in.rcDestEdit = ChildRect(m_hWnd, hEdit);
     in.rcDestButton = ChildRect(m_hWnd, hButton);
     in.nLineHeight = TextLineHeight(m_hWnd);
-    in.nDpi = GetWindowDpi(m_hWnd);
+    in.nDpi = m_nDpi;
     in.nHScrollHeight = SystemMetricForDpi(SM_CYHSCROLL, in.nDpi);
     in.bShowReport = m_tree.NotCopyFile == 0;
 

@@ -3,6 +3,8 @@
 #include <windows.h>
 
 constexpr int kBaseDpi = 96;
+// WM_DPICHANGED, which the headers for Windows 7 do not define.
+constexpr UINT WM_DPICHANGED_MSG = 0x02E0;
 
 using GetDpiForWindowFn = UINT(WINAPI *)(HWND);
 

@@ -1,5 +1,7 @@
 #include "support/DrawHelpers.h"
 
+#include "support/Dpi.h"
+
 const wchar_t *const kDefaultFontFace = L"ＭＳ Ｐゴシック";
 
 POINT MapClientPoint(int x, int y, HWND hFrom, HWND hTo)
@@ -12,8 +14,7 @@ POINT MapClientPoint(int x, int y, HWND hFrom, HWND hTo)
 
 HFONT CreatePointFont(const wchar_t *pszFace, int nPoints, HWND hWnd)
 {
-    CClientDC dc(hWnd);
-    const int nDpi = dc ? ::GetDeviceCaps(dc, LOGPIXELSY) : 96;
+    const int nDpi = GetWindowDpi(hWnd);
     LOGFONTW lf = {};
     lf.lfHeight = -::MulDiv(nPoints, nDpi, 72);
     lf.lfWeight = FW_NORMAL;

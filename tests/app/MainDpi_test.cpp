@@ -126,4 +126,52 @@ TEST(MainDpi, ImagesFontAndRowsAreOfTheDisplaysSize)
     EXPECT_EQ(run.Run(), IDCANCEL);
 }
 
+// Moved to a monitor at another DPI: the images, the font and the rows follow, at the place the
+// system suggests.
+TEST(MainDpi, ADpiChangeRelaysTheWindowAtTheSuggestedRectangle)
+{
+    const int nDpi = ExpectedDpi() == 192 ? 96 : 192;
+    const CDpiRow *pRow = RowFor(nDpi);
+    ASSERT_NE(pRow, nullptr);
+    CMainDlgRun run(L"[CopyFile]\r\nNotCopyFile=0\r\n[Common]\r\nWindowPos=20,20,620,470\r\n");
+    CMainDlg &dlg = run.m_dlg;
+    run.Step([&] {
+        RECT rcSuggested = {40, 30, 40 + 900, 30 + 700};
+        dlg.SendMessage(WM_DPICHANGED_MSG, MAKEWPARAM(nDpi, nDpi), reinterpret_cast<LPARAM>(&rcSuggested));
+        const RECT rcWindow = dlg.GetWindowRect();
+        EXPECT_EQ(rcWindow.left, 40);
+        EXPECT_EQ(rcWindow.top, 30);
+        EXPECT_EQ(rcWindow.right, 940);
+        EXPECT_EQ(rcWindow.bottom, 730);
+
+        HWND hBar = dlg.GetDlgItem(IDC_TOOLBAR);
+        EXPECT_EQ(ImageSize(reinterpret_cast<HIMAGELIST>(::SendMessageW(hBar, TB_GETIMAGELIST, 0, 0))).cx,
+                  pRow->nImage);
+        RECT rcButton = {};
+        ASSERT_TRUE(::SendMessageW(hBar, TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&rcButton)));
+        EXPECT_GT(rcButton.bottom - rcButton.top, pRow->nImage);
+        EXPECT_EQ(ImageSize(reinterpret_cast<HIMAGELIST>(
+                                ::SendMessageW(dlg.GetDlgItem(IDC_DIRTREE), TVM_GETIMAGELIST, TVSIL_NORMAL, 0)))
+                      .cx,
+                  pRow->nImage);
+        LOGFONTW lf = {};
+        ASSERT_TRUE(
+            ::GetObjectW(reinterpret_cast<HFONT>(::SendDlgItemMessageW(dlg.m_hWnd, IDC_FILEINFO, WM_GETFONT, 0, 0)),
+                         sizeof(lf), &lf));
+        EXPECT_EQ(lf.lfHeight, -pRow->nFontHeight);
+
+        const RECT rcClient = dlg.GetClientRect();
+        const RECT rcBar = ChildRect(dlg, IDC_TOOLBAR), rcTree = ChildRect(dlg, IDC_DIRTREE);
+        const RECT rcReport = ChildRect(dlg, IDC_FILEINFO), rcEdit = ChildRect(dlg, IDC_DEST_PATH);
+        EXPECT_GE(rcBar.bottom - rcBar.top, rcButton.bottom - rcButton.top);
+        EXPECT_EQ(rcTree.top, rcBar.bottom);
+        EXPECT_EQ(rcReport.top, rcTree.bottom + pRow->nGap);
+        EXPECT_EQ(rcEdit.top, rcReport.bottom + pRow->nGap);
+        EXPECT_EQ(rcEdit.bottom, rcClient.bottom);
+        EXPECT_EQ(rcTree.right, rcClient.right);
+        CloseConfirmed(run);
+    });
+    EXPECT_EQ(run.Run(), IDCANCEL);
+}
+
 } // namespace

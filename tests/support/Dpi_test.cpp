@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 TEST(Dpi, ScalesPixelMeasuresRoundingHalfAwayFromZero)
@@ -67,6 +69,24 @@ TEST(Dpi, WindowDpiFallsBackToTheScreensWithoutThePerWindowCall)
     const int nScroll = ::GetSystemMetrics(SM_CYHSCROLL);
     EXPECT_EQ(nScroll, SystemMetricForDpi(SM_CYHSCROLL, nScreen));
     EXPECT_NEAR(2 * nScroll, SystemMetricForDpi(SM_CYHSCROLL, 2 * nScreen), 1);
+}
+
+// Per-monitor (v2) where the system knows it, else system-wide; Windows 7 to 11 named as supported.
+TEST(Manifest, DeclaresDpiAwarenessAndTheSupportedSystems)
+{
+    const HRSRC hRes = ::FindResourceW(nullptr, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24)); // RT_MANIFEST
+    ASSERT_TRUE(hRes);
+    const HGLOBAL hData = ::LoadResource(nullptr, hRes);
+    ASSERT_TRUE(hData);
+    const std::string strText(static_cast<const char *>(::LockResource(hData)), ::SizeofResource(nullptr, hRes));
+    EXPECT_NE(strText.find("<ws2:dpiAwareness>PerMonitorV2</ws2:dpiAwareness>"), std::string::npos);
+    EXPECT_NE(strText.find("<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true</dpiAware>"),
+              std::string::npos);
+    EXPECT_NE(strText.find("<ws2:longPathAware>true</ws2:longPathAware>"), std::string::npos);
+    EXPECT_NE(strText.find("<compatibility xmlns=\"urn:schemas-microsoft-com:compatibility.v1\">"), std::string::npos);
+    for (const char *pszId : {"{35138b9a-5d96-4fbd-8e2d-a2440225f93a}", "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",
+                              "{1f676c76-80e1-4239-95bb-83d0f6d0da78}", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"})
+        EXPECT_NE(strText.find(std::string("<supportedOS Id=\"") + pszId + "\"/>"), std::string::npos) << pszId;
 }
 
 } // namespace
