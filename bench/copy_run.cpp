@@ -4,6 +4,7 @@
 // time and the CPU time of the user-interface thread and of the rest of the process.
 //   bench_copy_run.exe SOURCE DESTINATION dirs|files [--no-expand]
 // bench/copy_bench.sh drives it against xcopy and cp on a generated tree.
+#include "copy/RunResult.h"
 #include "framework/Dialog.h"
 #include "framework/Handles.h"
 #include "framework/Seams.h"

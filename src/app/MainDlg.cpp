@@ -3,6 +3,7 @@
 #include "app/MainTexts.h"
 #include "app/ToolCommands.h"
 #include "app/WindowPlacement.h"
+#include "copy/ErrorLog.h"
 #include "framework/Captions.h"
 #include "framework/Seams.h"
 #include "res/resource.h"
@@ -170,7 +171,7 @@ void CMainDlg::ExitSequence()
         return;
     SaveSettings(m_strSettingsPath, m_hWnd, m_tree, m_settings);
     // Asked whether or not logging is on: a log of this process may exist from before it was switched off.
-    const std::wstring strLog = m_tree.GetErrorLogFileName();
+    const std::wstring strLog = GetErrorLogFileName(m_tree);
     if (FindFileEntry(strLog) &&
         UiMessageBox(m_hWnd, DeleteErrorLogQuestion(strLog), CAPTION_CONFIRM, MB_YESNO | MB_ICONQUESTION) == IDYES)
         ::DeleteFileW(strLog.c_str());

@@ -5,6 +5,7 @@
 #include "app/RunChecks.h"
 #include "app/RunDestination.h"
 #include "copy/CopyWorker.h"
+#include "copy/RunResult.h"
 #include "framework/Captions.h"
 #include "framework/Seams.h"
 #include "res/resource.h"

@@ -2,6 +2,7 @@
 // flags and time, ApplyAttrAndTime gives them to the destination.
 #include "copy/AttrRules.h"
 #include "copy/CopyItem.h"
+#include "copy/CopyRun.h"
 #include "framework/Handles.h"
 #include "support/FileApiPath.h"
 #include "tree/DirTreeCtrl.h"
@@ -13,11 +14,11 @@ const wchar_t LABEL_ATTR_FAILED[] = L"FileAttr:Failed(%s)";
 
 } // namespace
 
-void CDirTreeCtrl::ApplyFileRules(CCopyItem &item, const std::wstring &strDstFile)
+void CCopyRun::ApplyFileRules(CCopyItem &item, const std::wstring &strDstFile)
 {
     CItemInfo &entry = *item.pItem;
     const CDestState dest = ReadDestState(strDstFile);
-    const bool bProtect = ProtectAttrOfExist != 0;
+    const bool bProtect = m_tree.ProtectAttrOfExist != 0;
 
     const FILETIME *pTime = nullptr;
     switch (ChooseFileTime(entry.m_nTimeMode, bProtect, dest, entry.m_ftSource)) {
@@ -34,14 +35,14 @@ void CDirTreeCtrl::ApplyFileRules(CCopyItem &item, const std::wstring &strDstFil
         item.dwKind |= COPY_FLAG_SET_ATTR;
 }
 
-void CDirTreeCtrl::ApplyDirRule(CCopyItem &item, const std::wstring &strDstDir)
+void CCopyRun::ApplyDirRule(CCopyItem &item, const std::wstring &strDstDir)
 {
-    if (NeedsDirAttributes(ProtectAttrOfExist != 0, ReadDestState(strDstDir), item.pItem->m_dwAttributes,
+    if (NeedsDirAttributes(m_tree.ProtectAttrOfExist != 0, ReadDestState(strDstDir), item.pItem->m_dwAttributes,
                            m_setCreatedDirs.count(strDstDir) != 0))
         item.dwKind |= COPY_FLAG_SET_ATTR;
 }
 
-void CDirTreeCtrl::ApplyAttrAndTime(CCopyItem &item)
+void CCopyRun::ApplyAttrAndTime(CCopyItem &item)
 {
     const std::wstring &strPath = item.strPath;
     const std::wstring strPathCall = FileApiPath(strPath);

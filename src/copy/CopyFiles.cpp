@@ -2,11 +2,11 @@
 // thread checks and copies each file; results become counters, flags, log lines and marks here.
 #include "copy/AttrRules.h"
 #include "copy/CopyItem.h"
+#include "copy/CopyRun.h"
 #include "copy/CopyTexts.h"
 #include "copy/CopyTreeDisplay.h"
 #include "copy/CopyWorker.h"
 #include "copy/DestTwins.h"
-#include "copy/RunStatus.h"
 #include "framework/Captions.h"
 #include "framework/Seams.h"
 #include "support/Path.h"
@@ -31,20 +31,19 @@ const wchar_t STOP_LINE[] = L"※※※ 処理を中止しました ※※※";
 // handled (the worker's overwrite question needs its owner to answer them). False when hThread
 // ended first or the wait failed.
 template <class PumpInput>
-bool WaitHandlingMessages(CDirTreeCtrl &tree, CCopyTreeDisplay &display, HANDLE hEvent, HANDLE hThread,
+bool WaitHandlingMessages(CStatusPacer &pacer, CCopyTreeDisplay &display, HANDLE hEvent, HANDLE hThread,
                           PumpInput bPumpInput)
 {
     const HANDLE ahWait[2] = {hEvent, hThread};
     for (;;) {
         const bool bPump = bPumpInput();
-        const DWORD dwDue = bPump ? std::min(RunStatusDueIn(), display.DueIn()) : INFINITE;
+        const DWORD dwDue = bPump ? std::min(pacer.DueIn(), display.DueIn()) : INFINITE;
         const DWORD dwWait = ::MsgWaitForMultipleObjectsEx(2, ahWait, dwDue, bPump ? QS_ALLINPUT : QS_SENDMESSAGE,
                                                            bPump ? MWMO_INPUTAVAILABLE : 0);
         if (dwWait == WAIT_OBJECT_0)
             return true;
         if (dwWait == WAIT_TIMEOUT) {
-            if (RunStatusDueIn() == 0)
-                FlushRunStatus(tree);
+            pacer.ShowIfDue();
             display.DrawIfDue();
             continue;
         }
@@ -62,8 +61,8 @@ bool WaitHandlingMessages(CDirTreeCtrl &tree, CCopyTreeDisplay &display, HANDLE 
 // The worker thread with its four events and the parameter block they guard.
 class CCopyWorker {
 public:
-    CCopyWorker(CDirTreeCtrl &tree, CCopyTreeDisplay &display, int nMode)
-        : m_tree(tree), m_display(display), m_evJob(::CreateEventW(nullptr, FALSE, FALSE, nullptr)),
+    CCopyWorker(HWND hOwner, CStatusPacer &pacer, CCopyTreeDisplay &display, int nMode)
+        : m_pacer(pacer), m_display(display), m_evJob(::CreateEventW(nullptr, FALSE, FALSE, nullptr)),
           m_evDone(::CreateEventW(nullptr, FALSE, FALSE, nullptr)),
           m_evQuit(::CreateEventW(nullptr, FALSE, FALSE, nullptr)),
           m_evExited(::CreateEventW(nullptr, FALSE, FALSE, nullptr))
@@ -74,7 +73,7 @@ public:
         m_param.pEvExited = m_evExited;
         m_param.pSrc = &m_strSrc;
         m_param.pDst = &m_strDst;
-        m_param.pOwner = tree.m_hWnd;
+        m_param.pOwner = hOwner;
         m_param.nMode = nMode;
         if (m_evJob && m_evDone && m_evQuit && m_evExited)
             m_hThread.Attach(
@@ -101,7 +100,7 @@ public:
         m_strDst = strDst;
         m_param.bCancelCopy = FALSE;
         ::SetEvent(m_evJob);
-        if (!WaitHandlingMessages(m_tree, m_display, m_evDone, m_hThread, bPumpInput)) {
+        if (!WaitHandlingMessages(m_pacer, m_display, m_evDone, m_hThread, bPumpInput)) {
             dwError = ERROR_INVALID_HANDLE;
             return CR_SYSERR;
         }
@@ -118,13 +117,13 @@ public:
         if (!m_hThread)
             return;
         ::SetEvent(m_evQuit);
-        WaitHandlingMessages(m_tree, m_display, m_evExited, m_hThread, bPumpInput);
+        WaitHandlingMessages(m_pacer, m_display, m_evExited, m_hThread, bPumpInput);
         ::WaitForSingleObject(m_hThread, INFINITE);
         m_hThread.Close();
     }
 
 private:
-    CDirTreeCtrl &m_tree;
+    CStatusPacer &m_pacer;
     CCopyTreeDisplay &m_display;
     CEventHandle m_evJob, m_evDone, m_evQuit, m_evExited;
     std::wstring m_strSrc, m_strDst;
@@ -134,69 +133,69 @@ private:
 };
 
 // ApplyAttrAndTime on the full destination path of a file record.
-void ApplyToFile(CDirTreeCtrl &tree, CCopyItem &record, const std::wstring &strDst)
+void ApplyToFile(CCopyRun &run, CCopyItem &record, const std::wstring &strDst)
 {
     std::wstring strName = std::move(record.strPath);
     record.strPath = strDst;
-    tree.ApplyAttrAndTime(record);
+    run.ApplyAttrAndTime(record);
     record.strPath = std::move(strName);
 }
 
 // Turns one file's result into counters, flags, log lines, marks and messages. True when the
 // file counts as handled for its directory's mark.
-bool HandleFileResult(CDirTreeCtrl &tree, CCopyItem &record, const std::wstring &strSrc, const std::wstring &strDst,
+bool HandleFileResult(CCopyRun &run, CCopyItem &record, const std::wstring &strSrc, const std::wstring &strDst,
                       int nResult, DWORD dwError)
 {
     auto log = [&](DWORD dwCode, const wchar_t *pszLabel, const wchar_t *pszArg) {
-        tree.AddErrorLog(dwCode, pszLabel, pszArg, strSrc, strDst);
+        run.AddErrorLog(dwCode, pszLabel, pszArg, strSrc, strDst);
     };
     auto stop = [&](const wchar_t *pszLabel, const wchar_t *pszArg) {
-        tree.m_bCancel = 1;
-        tree.AddErrorLog(0, pszLabel, pszArg, STOP_LINE, std::wstring());
+        run.m_tree.m_bCancel = 1;
+        run.AddErrorLog(0, pszLabel, pszArg, STOP_LINE, std::wstring());
     };
     // The destination stays as it was; without protection it still gets the entry's choices.
     auto keep = [&] {
         record.pItem->SetProcessed(true);
-        if (!tree.ProtectAttrOfExist) {
-            ++tree.m_nProcessed;
-            ApplyToFile(tree, record, strDst);
+        if (!run.m_tree.ProtectAttrOfExist) {
+            ++run.m_nProcessed;
+            ApplyToFile(run, record, strDst);
         }
         return true;
     };
     auto fatal = [&](DWORD dwFlag, const wchar_t *pszArg) {
-        tree.m_dwResult |= dwFlag;
+        run.m_dwResult |= dwFlag;
         log(dwError, LABEL_FAILED, pszArg);
         stop(LABEL_FAILED, pszArg);
         const std::wstring strError = nResult == CR_SYSERR ? GetSystemErrorText(dwError, true) : std::wstring();
-        UiMessageBox(tree.m_hWnd, FormatFatalCopyMessage(nResult, strSrc, strDst, strError), CAPTION_FATAL,
+        UiMessageBox(run.m_tree.m_hWnd, FormatFatalCopyMessage(nResult, strSrc, strDst, strError), CAPTION_FATAL,
                      MB_OK | MB_ICONSTOP | MB_SYSTEMMODAL);
         return false;
     };
 
     switch (nResult) {
     case CR_COPIED:
-        ++tree.m_nProcessed;
+        ++run.m_nProcessed;
         record.pItem->SetProcessed(true);
         record.dwKind = FlagsAfterCopy(record.dwKind, record.pItem->m_nTimeMode);
-        ApplyToFile(tree, record, strDst);
+        ApplyToFile(run, record, strDst);
         return true;
     case CR_SYSERR: return fatal(RF_COPY_ERROR, L"SysErr");
     case CR_SAME_PATH: return fatal(RF_SAME_PATH, L"Same Path");
     case CR_SRC_NOT_FOUND: return fatal(RF_SRC_NOT_FOUND, L"Src Not Found");
     case CR_DISK_SHORT:
     case CR_DISK_FULL:
-        tree.m_dwResult |= static_cast<DWORD>(nResult);
-        ++tree.m_nDiskFull;
+        run.m_dwResult |= static_cast<DWORD>(nResult);
+        ++run.m_nDiskFull;
         log(0, LABEL_FAILED, L"Disk Full");
-        if (tree.BreakOnDiskFull)
+        if (run.m_tree.BreakOnDiskFull)
             stop(LABEL_FAILED, L"Disk Full");
         return false;
     case CR_UP_TO_DATE:
-        ++tree.m_nSkipped;
+        ++run.m_nSkipped;
         log(0, LABEL_SKIPPED, L"Up to Date");
         return keep();
     case CR_ALREADY_EXIST:
-        ++tree.m_nSkipped;
+        ++run.m_nSkipped;
         log(0, LABEL_SKIPPED, L"Already Exist");
         return keep();
     case CR_SKIP_BY_USER: log(0, LABEL_SKIPPED, L"By User"); return keep();
@@ -211,25 +210,25 @@ bool HandleFileResult(CDirTreeCtrl &tree, CCopyItem &record, const std::wstring 
 
 } // namespace
 
-void CDirTreeCtrl::CopyFiles(const std::wstring &strDestRoot, bool bOnlyUnprocessed)
+void CCopyRun::CopyFiles(const std::wstring &strDestRoot, bool bOnlyUnprocessed)
 {
-    if (m_pStatusWnd)
-        ShowRunPhase(*this, L"Checking Copy File List.", L"");
+    if (m_tree.m_pStatusWnd)
+        m_pacer.ShowPhase(L"Checking Copy File List.", L"");
     // One time for every file stamped with the current time in this run.
     m_ftNow = CTimeToFileTime(CTime::GetCurrentTime());
     CCopyList list;
     BuildCopyList(list, strDestRoot, TVI_ROOT, true, bOnlyUnprocessed);
-    if (m_pStatusWnd)
-        ShowRunPhase(*this, L"Copying File to ...", L"");
+    if (m_tree.m_pStatusWnd)
+        m_pacer.ShowPhase(L"Copying File to ...", L"");
 
-    auto bStatusShown = [this] { return m_pStatusWnd && m_pStatusWnd->m_hWnd; };
-    CCopyTreeDisplay display(*this, !NoExpandOnCopy);
-    CCopyWorker worker(*this, display, FileOverWriteMode);
-    const CDestTwins twins = FindDestTwins(*this);
+    auto bStatusShown = [this] { return m_tree.m_pStatusWnd && m_tree.m_pStatusWnd->m_hWnd; };
+    CCopyTreeDisplay display(m_tree, !m_tree.NoExpandOnCopy);
+    CCopyWorker worker(m_tree.m_hWnd, m_pacer, display, m_tree.FileOverWriteMode);
+    const CDestTwins twins = FindDestTwins(m_tree);
     std::wstring strSrcDir, strDstDir;
     uintptr_t nDone = 0; // file entries of the current directory marked processed
     for (const auto &pRecord : list) {
-        if (m_bCancel)
+        if (m_tree.m_bCancel)
             break;
         CCopyItem &record = *pRecord;
         switch (record.DirKind()) {
@@ -238,8 +237,8 @@ void CDirTreeCtrl::CopyFiles(const std::wstring &strDestRoot, bool bOnlyUnproces
             nDone = 0;
             display.BeginDirectory(record.pItem->m_hTreeItem);
             display.DrawIfDue();
-            if (m_pStatusWnd)
-                ShowRunItem(*this, (L"Copying File to " + strDstDir).c_str(), nullptr);
+            if (m_tree.m_pStatusWnd)
+                m_pacer.ShowItem((L"Copying File to " + strDstDir).c_str(), nullptr);
             continue;
         case COPY_KIND_SOURCE_DIR: strSrcDir = record.strPath; continue;
         case COPY_KIND_DIR_END:
@@ -255,8 +254,8 @@ void CDirTreeCtrl::CopyFiles(const std::wstring &strDestRoot, bool bOnlyUnproces
         if (!record.IsFile())
             continue;
 
-        if (m_pStatusWnd)
-            ShowRunItem(*this, nullptr, record.strPath.c_str());
+        if (m_tree.m_pStatusWnd)
+            m_pacer.ShowItem(nullptr, record.strPath.c_str());
         const std::wstring strSrc = JoinPath(strSrcDir, record.strPath);
         const std::wstring strDst = JoinPath(strDstDir, record.strPath);
         if (const auto it = twins.find(record.pItem); it != twins.end()) {
@@ -268,10 +267,10 @@ void CDirTreeCtrl::CopyFiles(const std::wstring &strDestRoot, bool bOnlyUnproces
         // stopping; the interface stays alive until the worker is done.
         bool bStopping = false;
         const int nResult = worker.Run(strSrc, strDst, dwError, [&] {
-            if (m_bCancel && !bStopping) {
+            if (m_tree.m_bCancel && !bStopping) {
                 bStopping = true;
                 worker.CancelCopy();
-                ShowRunStopping(*this, record.strPath.c_str());
+                ShowStopping(record.strPath.c_str());
             }
             return bStatusShown();
         });

@@ -2,23 +2,25 @@
 // (begin, source directory, files, end per directory) and the directory attribute phase (one record
 // per directory).
 #include "copy/CopyItem.h"
-#include "copy/RunStatus.h"
+#include "copy/CopyRun.h"
 #include "support/Path.h"
 #include "tree/DirTreeCtrl.h"
 
-void CDirTreeCtrl::BuildCopyList(CCopyList &list, const std::wstring &strPath, HTREEITEM hParent, bool bIncludeFiles,
-                                 bool bOnlyUnprocessed)
+void CCopyRun::BuildCopyList(CCopyList &list, const std::wstring &strPath, HTREEITEM hParent, bool bIncludeFiles,
+                             bool bOnlyUnprocessed)
 {
-    if (m_pStatusWnd)
-        ShowRunItem(*this, nullptr, strPath.c_str());
-    HTREEITEM hChild = (!hParent || hParent == TVI_ROOT) ? GetRootItem() : GetChildItem(hParent);
+    const CDirTreeCtrl &tree = m_tree;
+    if (tree.m_pStatusWnd)
+        m_pacer.ShowItem(nullptr, strPath.c_str());
+    HTREEITEM hChild = (!hParent || hParent == TVI_ROOT) ? tree.GetRootItem() : tree.GetChildItem(hParent);
     // The source root stands for the destination root itself: its files go there.
-    if (const CItemInfo *pChild = hChild ? GetItemRecord(hChild) : nullptr; pChild && pChild->IsKind(ITEM_KIND_ROOT)) {
+    if (const CItemInfo *pChild = hChild ? tree.GetItemRecord(hChild) : nullptr;
+        pChild && pChild->IsKind(ITEM_KIND_ROOT)) {
         hParent = hChild;
-        hChild = GetChildItem(hChild);
+        hChild = tree.GetChildItem(hChild);
     }
 
-    CItemInfo *pDir = (hParent && hParent != TVI_ROOT) ? GetItemRecord(hParent) : nullptr;
+    CItemInfo *pDir = (hParent && hParent != TVI_ROOT) ? tree.GetItemRecord(hParent) : nullptr;
     if (bIncludeFiles && pDir && !pDir->m_listFiles.empty()) {
         list.push_back(std::make_unique<CCopyItem>(COPY_KIND_DIR_BEGIN, strPath, pDir));
         list.push_back(std::make_unique<CCopyItem>(COPY_KIND_SOURCE_DIR, pDir->m_strSourcePath, nullptr));
@@ -39,8 +41,8 @@ void CDirTreeCtrl::BuildCopyList(CCopyList &list, const std::wstring &strPath, H
         list.push_back(std::move(pEnd));
     }
 
-    for (; hChild && !m_bCancel; hChild = GetNextSiblingItem(hChild)) {
-        CItemInfo *pChild = GetItemRecord(hChild);
+    for (; hChild && !tree.m_bCancel; hChild = tree.GetNextSiblingItem(hChild)) {
+        CItemInfo *pChild = tree.GetItemRecord(hChild);
         if (!pChild)
             continue;
         const std::wstring strChildPath = JoinPath(strPath, pChild->m_strName);
@@ -55,7 +57,7 @@ void CDirTreeCtrl::BuildCopyList(CCopyList &list, const std::wstring &strPath, H
     }
 }
 
-void CDirTreeCtrl::FreeCopyList(CCopyList &list)
+void CCopyRun::FreeCopyList(CCopyList &list)
 {
     while (!list.empty())
         list.pop_back();

@@ -1,23 +1,16 @@
 // What the user sees of the tree during the file copy phase: the parents of every directory copied
 // into are opened, the directory being copied is selected (when the tree follows the copy), and a
-// directory whose files were all handled shows its mark.
-// A tree view that draws does work over all of its open rows for every change to one of them
-// (its scroll range, its drawing), and after a large copy thousands are open. So while changes
-// come quickly the tree is held back from drawing and drawn as a whole at most every
-// TREE_PERIOD_MS, the current directory selected then; once nothing changes it draws by itself
-// again, so that a long copy leaves it as any window.
+// directory whose files were all handled shows its mark. After a large copy thousands of rows are
+// open, so while changes come quickly the tree is held back (CTreeDrawHold) and drawn as a whole
+// when due, the current directory selected then; once nothing changes it draws by itself again,
+// so that a long copy leaves it as any window.
 #pragma once
 #include <windows.h>
 #include <commctrl.h>
 
+#include "tree/TreeDrawHold.h"
+
 class CDirTreeCtrl;
-
-constexpr ULONGLONG TREE_PERIOD_MS = 100;
-// At most one part in this many of the time goes to drawing the tree.
-constexpr ULONGLONG TREE_DRAW_SHARE = 20;
-
-// Milliseconds from one drawing to the next after a drawing that took ullDrawMs.
-ULONGLONG TreeDrawPeriod(ULONGLONG ullDrawMs);
 
 class CCopyTreeDisplay {
 public:
@@ -33,19 +26,19 @@ public:
     // The directory of this node got its processed mark.
     void ShowMarked(HTREEITEM hItem);
     // Milliseconds until what waits is due to be drawn (0: now); INFINITE when nothing waits.
-    DWORD DueIn() const;
+    DWORD DueIn() const { return m_hold.DueIn(); }
     // Draws what waits when it is due.
-    void DrawIfDue();
+    void DrawIfDue()
+    {
+        if (DueIn() == 0)
+            Draw();
+    }
     // Draws what waits now.
     void Draw();
 
 private:
-    void Hold();
-
     CDirTreeCtrl &m_tree;
     const bool m_bFollow;
-    bool m_bHeld = false;
+    CTreeDrawHold m_hold;
     HTREEITEM m_hCurrent = nullptr; // the directory to select at the next drawing
-    ULONGLONG m_ullDrawn = 0;       // when the last drawing ended, in ms
-    ULONGLONG m_ullPeriod = TREE_PERIOD_MS;
 };

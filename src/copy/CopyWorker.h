@@ -5,23 +5,25 @@
 #include <windows.h>
 
 #include "copy/DiskFree.h"
+#include "copy/RunResult.h"
 
 #include <cstdint>
 #include <string>
 
-// Result of one file job. The failure and disk values equal the run's result flags.
+// Result of one file job. The failure and disk values are the run's result flags, which the run
+// takes over as they are.
 enum : int {
     CR_COPIED = 0,
-    CR_SYSERR = 0x10,             // a system call failed; the error code says why
-    CR_SAME_PATH = 0x20,          // source and destination are the same path
-    CR_SRC_NOT_FOUND = 0x40,      // the source is not an existing file
-    CR_DISK_SHORT = 0x100,        // the file does not fit into the free space
-    CR_DISK_FULL = 0x200,         // the destination drive has no free space
-    CR_UP_TO_DATE = 0x1000,       // only-when-newer and the destination is not older
-    CR_SKIP_BY_USER = 0x2000,     // the user answered No
-    CR_ALREADY_EXIST = 0x4000,    // never-overwrite and the destination exists
-    CR_COPY_CANCELED = 0x400000,  // the copy under way was cancelled; nothing of it stays
-    CR_CANCEL_BY_USER = 0x800000, // the user answered Cancel
+    CR_SYSERR = static_cast<int>(RF_COPY_ERROR),           // a system call failed; the error code says why
+    CR_SAME_PATH = static_cast<int>(RF_SAME_PATH),         // source and destination are the same path
+    CR_SRC_NOT_FOUND = static_cast<int>(RF_SRC_NOT_FOUND), // the source is not an existing file
+    CR_DISK_SHORT = static_cast<int>(RF_DISK_SHORT),       // the file does not fit into the free space
+    CR_DISK_FULL = static_cast<int>(RF_DISK_FULL),         // the destination drive has no free space
+    CR_UP_TO_DATE = 0x1000,                                // only-when-newer and the destination is not older
+    CR_SKIP_BY_USER = 0x2000,                              // the user answered No
+    CR_ALREADY_EXIST = 0x4000,                             // never-overwrite and the destination exists
+    CR_COPY_CANCELED = 0x400000,                           // the copy under way was cancelled; nothing of it stays
+    CR_CANCEL_BY_USER = 0x800000,                          // the user answered Cancel
 };
 
 // Shared by the user-interface thread and the worker. The events are auto-reset and start

@@ -1,6 +1,7 @@
 // The last check before a path is written to: whatever a name in the tree holds, nothing is made,
 // copied or changed outside the destination the user confirmed.
 #include "framework/Captions.h"
+#include "copy/CopyRun.h"
 #include "copy/CopyTexts.h"
 #include "framework/Seams.h"
 #include "support/DestPath.h"
@@ -16,16 +17,16 @@ std::wstring FormatDestOutsideMessage(const std::wstring &strPath, const std::ws
 
 } // namespace
 
-bool CDirTreeCtrl::GuardDestPath(const std::wstring &strPath)
+bool CCopyRun::GuardDestPath(const std::wstring &strPath)
 {
     if (m_strDestRoot.empty() || IsPathWithin(m_strDestRoot, strPath))
         return true;
-    m_bCancel = 1;
+    m_tree.m_bCancel = 1;
     if (m_dwResult & RF_DEST_OUTSIDE)
         return false; // told once
     m_dwResult |= RF_DEST_OUTSIDE;
     AddErrorLog(0, L"DestPath:Outside", L"", strPath, m_strDestRoot);
-    UiMessageBox(m_hWnd, FormatDestOutsideMessage(strPath, m_strDestRoot), CAPTION_FATAL,
+    UiMessageBox(m_tree.m_hWnd, FormatDestOutsideMessage(strPath, m_strDestRoot), CAPTION_FATAL,
                  MB_OK | MB_ICONSTOP | MB_SYSTEMMODAL);
     return false;
 }

@@ -1,5 +1,6 @@
 #include "copy/DestTwins.h"
 
+#include "copy/CopyRun.h"
 #include "support/NameTwins.h"
 #include "support/Path.h"
 #include "tree/DirTreeCtrl.h"
@@ -41,9 +42,9 @@ CDestTwins FindDestTwins(const CDirTreeCtrl &tree)
     return twins;
 }
 
-void ReportDestTwin(CDirTreeCtrl &tree, const std::wstring &strSrc, const std::wstring &strOwner)
+void ReportDestTwin(CCopyRun &run, const std::wstring &strSrc, const std::wstring &strOwner)
 {
-    tree.m_dwResult |= RF_NAME_TWIN;
-    ++tree.m_nNameTwins;
-    tree.AddErrorLog(0, L"CopyFile:Skipped(%s)", L"Name Twin", strSrc, strOwner);
+    run.m_dwResult |= RF_NAME_TWIN;
+    ++run.m_nNameTwins;
+    run.AddErrorLog(0, L"CopyFile:Skipped(%s)", L"Name Twin", strSrc, strOwner);
 }

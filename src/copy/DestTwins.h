@@ -7,6 +7,7 @@
 #include <string>
 #include <unordered_map>
 
+class CCopyRun;
 class CDirTreeCtrl;
 class CItemInfo;
 
@@ -18,4 +19,4 @@ using CDestTwins = std::unordered_map<const CItemInfo *, std::wstring>;
 CDestTwins FindDestTwins(const CDirTreeCtrl &tree);
 
 // Counts a later entry as not copied, with a log line naming it and the entry that keeps the path.
-void ReportDestTwin(CDirTreeCtrl &tree, const std::wstring &strSrc, const std::wstring &strOwner);
+void ReportDestTwin(CCopyRun &run, const std::wstring &strSrc, const std::wstring &strOwner);

@@ -1,5 +1,7 @@
 // The run's error log: lines collected in memory during the run, written after a banner to one
 // file per process when the run ends, with another directory offered when that fails.
+#include "copy/ErrorLog.h"
+#include "copy/CopyRun.h"
 #include "copy/ErrorLogText.h"
 #include "framework/Captions.h"
 #include "framework/Handles.h"
@@ -32,10 +34,10 @@ bool WriteAll(HANDLE hFile, const std::string &strBytes)
 
 } // namespace
 
-void CDirTreeCtrl::AddErrorLog(DWORD dwError, const std::wstring &strLabel, const std::wstring &strArg,
-                               const std::wstring &strPath1, const std::wstring &strPath2)
+void CCopyRun::AddErrorLog(DWORD dwError, const std::wstring &strLabel, const std::wstring &strArg,
+                           const std::wstring &strPath1, const std::wstring &strPath2)
 {
-    if (!UseErrorLog)
+    if (!m_tree.UseErrorLog)
         return;
     // A run makes the buffer first; a line logged without one is kept all the same.
     if (!m_pErrorLog)
@@ -43,23 +45,28 @@ void CDirTreeCtrl::AddErrorLog(DWORD dwError, const std::wstring &strLabel, cons
     m_pErrorLog->append(ToAnsiBytes(FormatErrorLogLine(dwError, strLabel, strArg, strPath1, strPath2)));
 }
 
-std::wstring CDirTreeCtrl::GetErrorLogFileName() const
+std::wstring GetErrorLogFileName(const OptionSet &options)
 {
+    const std::wstring &strDir = options.ErrorLogFilePath;
     // While the chosen directory is away (a removable or network drive), the log goes to the
     // temporary directory; the setting itself stays. A file in its place is an error to report.
-    const bool bAway =
-        !ErrorLogFilePath.empty() && ::GetFileAttributesW(ErrorLogFilePath.c_str()) == INVALID_FILE_ATTRIBUTES;
-    return JoinPath(bAway ? DefaultErrorLogDirectory() : ErrorLogFilePath, ErrorLogFileName(::GetCurrentProcessId()));
+    const bool bAway = !strDir.empty() && ::GetFileAttributesW(strDir.c_str()) == INVALID_FILE_ATTRIBUTES;
+    return JoinPath(bAway ? DefaultErrorLogDirectory() : strDir, ErrorLogFileName(::GetCurrentProcessId()));
 }
 
-void CDirTreeCtrl::SaveErrorLog()
+std::wstring CCopyRun::GetErrorLogFileName() const
+{
+    return ::GetErrorLogFileName(m_tree);
+}
+
+void CCopyRun::SaveErrorLog()
 {
     std::unique_ptr<std::string> pLog = std::move(m_pErrorLog);
-    if (!UseErrorLog || !pLog || pLog->empty() || ErrorLogFilePath.empty())
+    if (!m_tree.UseErrorLog || !pLog || pLog->empty() || m_tree.ErrorLogFilePath.empty())
         return;
 
     const uint64_t nNeeded = ErrorLogSpaceNeeded(pLog->size());
-    CreateDirectoryPath(ErrorLogFilePath, true); // levels removed since the start are made again
+    CreateDirectoryPath(m_tree.ErrorLogFilePath, true); // levels removed since the start are made again
     std::wstring strLogPath;
     bool bWritten = false;
     for (;;) {
@@ -69,28 +76,28 @@ void CDirTreeCtrl::SaveErrorLog()
             break;
         }
         // Asked after every failure, whatever its cause: the cause has just been shown.
-        if (UiMessageBox(m_hWnd, ErrorLogNoRoomText(ErrorLogFilePath, nNeeded), CAPTION_FATAL,
+        if (UiMessageBox(m_tree.m_hWnd, ErrorLogNoRoomText(m_tree.ErrorLogFilePath, nNeeded), CAPTION_FATAL,
                          MB_YESNO | MB_ICONSTOP) != IDYES)
             break;
-        CFolderDialog dlg(m_hWnd, ErrorLogFilePath.c_str());
-        if (dlg.Browse(ErrorLogFolderTexts(), ErrorLogFilePath.c_str(), m_hWnd) != FOLDER_CHOSEN)
+        CFolderDialog dlg(m_tree.m_hWnd, m_tree.ErrorLogFilePath.c_str());
+        if (dlg.Browse(ErrorLogFolderTexts(), m_tree.ErrorLogFilePath.c_str(), m_tree.m_hWnd) != FOLDER_CHOSEN)
             break;
-        ErrorLogFilePath = dlg.GetPath();
+        m_tree.ErrorLogFilePath = dlg.GetPath();
     }
     pLog.reset();
 
     if (bWritten)
-        UiMessageBox(m_hWnd, ErrorLogWrittenText(strLogPath), L"Attention ...", MB_OK | MB_ICONINFORMATION);
+        UiMessageBox(m_tree.m_hWnd, ErrorLogWrittenText(strLogPath), L"Attention ...", MB_OK | MB_ICONINFORMATION);
 }
 
-bool CDirTreeCtrl::WriteErrorLogFile(const std::wstring &strPath, const std::string &strData)
+bool CCopyRun::WriteErrorLogFile(const std::wstring &strPath, const std::string &strData)
 {
     CFileHandle file(::CreateFileW(strPath.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         const DWORD dwError = ::GetLastError();
-        UiMessageBox(m_hWnd, FileErrorText(strPath, dwError), CAPTION_PROGRAM, MB_OK | MB_ICONEXCLAMATION);
-        UiMessageBox(m_hWnd, ErrorLogCreateFailedText(strPath), CAPTION_FATAL, MB_OK | MB_ICONINFORMATION);
+        UiMessageBox(m_tree.m_hWnd, FileErrorText(strPath, dwError), CAPTION_PROGRAM, MB_OK | MB_ICONEXCLAMATION);
+        UiMessageBox(m_tree.m_hWnd, ErrorLogCreateFailedText(strPath), CAPTION_FATAL, MB_OK | MB_ICONINFORMATION);
         return false;
     }
 
@@ -102,8 +109,8 @@ bool CDirTreeCtrl::WriteErrorLogFile(const std::wstring &strPath, const std::str
         dwError = ::GetLastError();
     }
     if (!bOk) {
-        UiMessageBox(m_hWnd, FileErrorText(strPath, dwError), CAPTION_PROGRAM, MB_OK | MB_ICONEXCLAMATION);
-        UiMessageBox(m_hWnd, ErrorLogWriteFailedText(strPath), CAPTION_FATAL, MB_OK | MB_ICONINFORMATION);
+        UiMessageBox(m_tree.m_hWnd, FileErrorText(strPath, dwError), CAPTION_PROGRAM, MB_OK | MB_ICONEXCLAMATION);
+        UiMessageBox(m_tree.m_hWnd, ErrorLogWriteFailedText(strPath), CAPTION_FATAL, MB_OK | MB_ICONINFORMATION);
         return false;
     }
     return true;

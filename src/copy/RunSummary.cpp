@@ -1,5 +1,5 @@
 #include "copy/RunSummary.h"
-#include "tree/DirTreeCtrl.h"
+#include "support/SystemError.h"
 #include "tree/OptionSet.h"
 
 const wchar_t RESULT_CAPTION[] = L"Result ...";
@@ -15,33 +15,33 @@ void AppendLine(std::wstring &strText, const std::wstring &strLine)
 
 } // namespace
 
-CRunSummary MakeRunSummary(const CRunOutcome &o)
+CRunSummary MakeRunSummary(const CRunResult &r, const OptionSet &options)
 {
     CRunSummary summary;
-    const DWORD dwFlags = o.dwResult;
-    if (o.bCancel && dwFlags == 0) {
+    const DWORD dwFlags = r.m_dwResult;
+    if (r.m_bCanceled && dwFlags == 0) {
         summary.strText = L"処理は中断されました。";
         summary.nIcon = MB_ICONEXCLAMATION;
         return summary;
     }
 
     std::wstring &text = summary.strText;
-    if (!o.bCancel && dwFlags == 0) {
+    if (!r.m_bCanceled && dwFlags == 0) {
         text = L"全て正常に処理できました。";
     } else {
         if (dwFlags & RF_CREATEDIR_FAILED)
-            text = L"ｻﾌﾞﾃﾞｨﾚｸﾄﾘの作成に失敗しました。\n    Failed Dir <" + o.strFailedDir + L">\n(" +
-                   o.strFailedDirError + L")";
+            text = L"ｻﾌﾞﾃﾞｨﾚｸﾄﾘの作成に失敗しました。\n    Failed Dir <" + r.m_strFailedDir + L">\n(" +
+                   GetSystemErrorText(r.m_dwFailedDirError, true) + L")";
         if (dwFlags & RF_ATTR_FAILED)
             AppendLine(text, L"ﾌｧｲﾙ属性の設定に失敗したﾃﾞｨﾚｸﾄﾘ/ﾌｧｲﾙがあります。");
         if (dwFlags & RF_TIME_FAILED)
             AppendLine(text, L"ﾀｲﾑｽﾀﾝﾌﾟの設定に失敗したﾌｧｲﾙがあります。");
         if (dwFlags & (RF_DISK_SHORT | RF_DISK_FULL))
-            AppendLine(text, o.bBreakOnDiskFull ? std::wstring(L"容量不足の為、複写を断念しました。")
-                                                : L"容量不足で複写されなかったﾌｧｲﾙが " + std::to_wstring(o.nDiskFull) +
-                                                      L" 件 あります。");
+            AppendLine(text, options.BreakOnDiskFull ? std::wstring(L"容量不足の為、複写を断念しました。")
+                                                     : L"容量不足で複写されなかったﾌｧｲﾙが " +
+                                                           std::to_wstring(r.m_nDiskFull) + L" 件 あります。");
         if (dwFlags & RF_NAME_TWIN)
-            AppendLine(text, L"複写先で名前が重なる為、複写されなかったﾌｧｲﾙが " + std::to_wstring(o.nNameTwins) +
+            AppendLine(text, L"複写先で名前が重なる為、複写されなかったﾌｧｲﾙが " + std::to_wstring(r.m_nNameTwins) +
                                  L" 件 あります。");
         if (dwFlags & RF_COPY_ERROR)
             AppendLine(text, L"複写処理でｴﾗｰを起こしたﾌｧｲﾙがあります。");
@@ -53,18 +53,18 @@ CRunSummary MakeRunSummary(const CRunOutcome &o)
             AppendLine(text, L"複写処理中、複写先ﾃﾞｨﾚｸﾄﾘの外を指す複写先ﾊﾟｽを検出しました。");
     }
 
-    if (o.nSkipped > 0) {
+    if (r.m_nSkipped > 0) {
         if (!text.empty())
             text += L"\n\n";
-        if (!o.bProtectAttrOfExist && o.nProcessed > 0)
-            text += L"※ 処理したﾌｧｲﾙ << " + std::to_wstring(o.nProcessed) + L" >> 件中、\n   ";
+        if (!options.ProtectAttrOfExist && r.m_nProcessed > 0)
+            text += L"※ 処理したﾌｧｲﾙ << " + std::to_wstring(r.m_nProcessed) + L" >> 件中、\n   ";
         else
             text += L"※ ";
         text += L"複写先";
-        text += o.nOverWriteMode == FOW_NEVER ? L"に同名ﾌｧｲﾙが存在してい" : L"の既存ﾌｧｲﾙの方が新しかっ";
+        text += options.FileOverWriteMode == FOW_NEVER ? L"に同名ﾌｧｲﾙが存在してい" : L"の既存ﾌｧｲﾙの方が新しかっ";
         text += L"た為、\n   複写";
-        text += o.bProtectAttrOfExist ? L"されなかっ" : L"せずに属性設定のみ行っ";
-        text += L"たﾌｧｲﾙが\n   << " + std::to_wstring(o.nSkipped) + L" 件 >> あります。";
+        text += options.ProtectAttrOfExist ? L"されなかっ" : L"せずに属性設定のみ行っ";
+        text += L"たﾌｧｲﾙが\n   << " + std::to_wstring(r.m_nSkipped) + L" 件 >> あります。";
     }
 
     const DWORD dwStop = RF_CREATEDIR_FAILED | RF_SRC_NOT_FOUND | RF_SAME_PATH | RF_COPY_ERROR | RF_TIME_FAILED |

@@ -1,23 +1,10 @@
-// The one message that ends a run: its text and icon from the run's outcome.
+// The one message that ends a run: its text and icon from the run's result.
 #pragma once
-#include <windows.h>
+#include "copy/RunResult.h"
 
 #include <string>
 
-// What the summary is made of: the run's state after its last phase and the options it ran with.
-struct CRunOutcome {
-    bool bCancel = false;
-    DWORD dwResult = 0; // RF_* flags
-    int nDiskFull = 0;
-    int nSkipped = 0;
-    int nProcessed = 0;
-    int nNameTwins = 0; // files not copied: an earlier entry takes their destination name
-    bool bBreakOnDiskFull = false;
-    bool bProtectAttrOfExist = false;
-    int nOverWriteMode = 0;
-    std::wstring strFailedDir;      // the directory whose creation failed
-    std::wstring strFailedDirError; // the system's text for it, line breaks removed
-};
+struct OptionSet;
 
 struct CRunSummary {
     std::wstring strText;
@@ -26,4 +13,5 @@ struct CRunSummary {
 
 extern const wchar_t RESULT_CAPTION[];
 
-CRunSummary MakeRunSummary(const CRunOutcome &outcome);
+// From what the run left and the options it ran with.
+CRunSummary MakeRunSummary(const CRunResult &result, const OptionSet &options);

@@ -4,7 +4,7 @@
 // DirTreeConfirm.cpp (questions), DirTreeImages.cpp (node images), DirTreeDrop.cpp (drag and
 // drop), DirTreeLabels.cpp (label editing), DirTreeEvents.cpp (notifications), DirTreeQueries.cpp,
 // Scan.cpp (reading a source directory into the tree).
-// The scan, the run and the attribute dialogs add their own files and sections below.
+// The run is entered here and done by the copy layer, which keeps its own state.
 #pragma once
 #include "support/StatusWnd.h"
 #include "tree/DragTreeCtrl.h"
@@ -13,28 +13,12 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 class CScanDisplay;
 
-// One record of a copy list (defined with the copy engine).
-struct CCopyItem;
-using CCopyList = std::vector<std::unique_ptr<CCopyItem>>;
-
-// Result flags of a run (m_dwResult).
-enum : DWORD {
-    RF_ATTR_FAILED = 0x1,
-    RF_TIME_FAILED = 0x2,
-    RF_COPY_ERROR = 0x10,
-    RF_SAME_PATH = 0x20,
-    RF_SRC_NOT_FOUND = 0x40,
-    RF_DISK_SHORT = 0x100,
-    RF_DISK_FULL = 0x200,
-    RF_NAME_TWIN = 0x1000,        // a file was not copied: an earlier entry of the run takes its destination name
-    RF_DEST_OUTSIDE = 0x40000000, // a joined destination path lay outside the destination root
-    RF_CREATEDIR_FAILED = 0x80000000,
-};
+// What a run leaves behind (defined with the run).
+struct CRunResult;
 
 class CDirTreeCtrl : public CDragTreeCtrl, public OptionSet {
 public:
@@ -96,45 +80,9 @@ public:
     bool m_bEditing = false;            // a label edit is in progress
     HTREEITEM m_hRefreshItem = nullptr; // node whose image is recomputed once a delete or drop is done
 
-    // The run (copy/RunSequence.cpp).
-    void ExecuteCopy(const std::wstring &strDestRoot, bool bDirectoryOnly, bool bOnlyUnprocessed);
-    void CollectLeafDirs(std::vector<std::wstring> &list, const std::wstring &strPath, HTREEITEM hParent);
-    void SetSubDirAttributes(const std::wstring &strDestRoot);
-    // True when a joined destination path lies below the run's destination root (or is it);
-    // otherwise the run stops: logged, told, RF_DEST_OUTSIDE (copy/DestGuard.cpp).
-    bool GuardDestPath(const std::wstring &strPath);
-
-    // The file copy phase (copy/CopyFiles.cpp, copy/CopyList.cpp).
-    void CopyFiles(const std::wstring &strDestRoot, bool bOnlyUnprocessed);
-    void BuildCopyList(CCopyList &list, const std::wstring &strPath, HTREEITEM hParent, bool bIncludeFiles,
-                       bool bOnlyUnprocessed);
-    void FreeCopyList(CCopyList &list);
-
-    // Attributes and timestamps (copy/AttrAndTime.cpp): the rules set the record's flags and time
-    // from the destination as it is before the copy; ApplyAttrAndTime applies a record to its path.
-    void ApplyFileRules(CCopyItem &item, const std::wstring &strDstFile);
-    void ApplyDirRule(CCopyItem &item, const std::wstring &strDstDir);
-    void ApplyAttrAndTime(CCopyItem &item);
-
-    // The error log (copy/ErrorLog.cpp). Lines are kept in the system's ANSI code page.
-    void AddErrorLog(DWORD dwError, const std::wstring &strLabel, const std::wstring &strArg,
-                     const std::wstring &strPath1, const std::wstring &strPath2);
-    std::wstring GetErrorLogFileName() const;
-    void SaveErrorLog();
-    bool WriteErrorLogFile(const std::wstring &strPath, const std::string &strData);
-
-    // Run state, reset at the start of every run.
-    DWORD m_dwResult = 0;
-    int m_nDiskFull = 0;
-    int m_nSkipped = 0;
-    int m_nProcessed = 0;
-    int m_nNameTwins = 0;
-    std::unique_ptr<std::string> m_pErrorLog;          // the run's log lines; null between runs
-    FILETIME m_ftNow = {};                             // start of the file copy phase (UTC)
-    std::wstring m_strFailedDir;                       // the directory whose creation failed, for the summary
-    DWORD m_dwFailedDirError = 0;                      // and the system's error code for it
-    std::unordered_set<std::wstring> m_setCreatedDirs; // destination directories this run made
-    std::wstring m_strDestRoot;                        // what every destination path must stay below
+    // The run (copy/RunSequence.cpp): a run object of the copy layer does the work and holds its
+    // state while it lasts; what it leaves is returned.
+    CRunResult ExecuteCopy(const std::wstring &strDestRoot, bool bDirectoryOnly, bool bOnlyUnprocessed);
 
     // Set by the main window while it is busy: keys, label editing and dragging are refused.
     bool m_bLocked = false;

@@ -2,11 +2,17 @@
 #include "tree/DirTreeCtrl.h"
 
 #include "framework/Seams.h"
+#include "tree/ScanDisplay.h"
 
 LRESULT CDirTreeCtrl::WindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     if (uMsg == WM_REOPENLABEL) {
         ReopenRefusedLabel();
+        return 0;
+    }
+    if (uMsg == WM_TIMER && wParam == CScanDisplay::kTimerID) {
+        if (m_pScanDisplay)
+            m_pScanDisplay->OnTimer();
         return 0;
     }
     LRESULT lResult = CDragTreeCtrl::WindowProc(uMsg, wParam, lParam);

@@ -1,108 +1,51 @@
 #include "tree/ScanDisplay.h"
 
-#include "support/Pump.h"
 #include "tree/DirTreeCtrl.h"
 
-namespace {
-
-constexpr UINT_PTR kTimerID = 0x5CA7;
-
-} // namespace
-
-CScanDisplay::CScanDisplay(CDirTreeCtrl &tree) : m_tree(tree), m_bHoldTree(!tree.NoExpandOnSearch)
+CScanDisplay::CScanDisplay(CDirTreeCtrl &tree)
+    : m_tree(tree), m_bHoldTree(!tree.NoExpandOnSearch), m_pacer(tree.m_pStatusWnd), m_hold(tree)
 {
-    if (m_tree.m_pStatusWnd) {
-        m_strLine1 = m_tree.m_pStatusWnd->GetLine1();
-        m_strLine2 = m_tree.m_pStatusWnd->GetLine2();
-    }
     if (m_bHoldTree) {
         m_hFirstVisible = m_tree.GetNextItem(nullptr, TVGN_FIRSTVISIBLE);
         m_hCaret = m_tree.GetSelectedItem();
-        m_ullTreeDrawn = ::GetTickCount64();
-        SetTreeDrawing(false);
+        m_hold.Hold();
     }
     m_tree.m_pScanDisplay = this;
-    ::SetTimer(m_tree.m_hWnd, kTimerID, static_cast<UINT>(kStatusPeriodMs), &CScanDisplay::OnTimer);
+    ::SetTimer(m_tree.m_hWnd, kTimerID, static_cast<UINT>(STATUS_PERIOD_MS), nullptr);
 }
 
 CScanDisplay::~CScanDisplay()
 {
     ::KillTimer(m_tree.m_hWnd, kTimerID);
     m_tree.m_pScanDisplay = nullptr;
-    if (m_bStatusWaits)
-        ShowStatus();
-    if (m_bHoldTree)
-        DrawTree(true);
+    m_pacer.Flush();
+    DrawTree(true);
 }
 
-void CALLBACK CScanDisplay::OnTimer(HWND hWnd, UINT, UINT_PTR, DWORD)
+void CScanDisplay::OnTimer()
 {
-    auto *pTree = dynamic_cast<CDirTreeCtrl *>(CWnd::FromHandle(hWnd));
-    CScanDisplay *pDisplay = pTree ? pTree->m_pScanDisplay : nullptr;
-    if (!pDisplay)
-        return;
-    const ULONGLONG ullNow = ::GetTickCount64();
-    if (pDisplay->m_bStatusWaits && ullNow - pDisplay->m_ullStatusShown >= kStatusPeriodMs)
-        pDisplay->ShowStatus();
-    if (pDisplay->m_bTreeChanged && ullNow - pDisplay->m_ullTreeDrawn >= kTreePeriodMs)
-        pDisplay->DrawTree(false);
-}
-
-void CScanDisplay::SetStatus(const wchar_t *pszLine1, const wchar_t *pszLine2)
-{
-    // A sub-directory's path is shown before it is descended into and again as its level starts.
-    if ((!pszLine1 || m_strLine1 == pszLine1) && (!pszLine2 || m_strLine2 == pszLine2))
-        return;
-    if (pszLine1)
-        m_strLine1 = pszLine1;
-    if (pszLine2)
-        m_strLine2 = pszLine2;
-    m_bStatusWaits = true;
-    if (::GetTickCount64() - m_ullStatusShown < kStatusPeriodMs)
-        return;
-    ShowStatus();
-    PumpMessages();
+    m_pacer.ShowIfDue();
+    if (m_bTreeChanged && m_hold.DueIn() == 0)
+        DrawTree(false);
 }
 
 void CScanDisplay::Flush()
 {
-    if (m_bStatusWaits)
-        ShowStatus();
+    m_pacer.Flush();
     if (m_bTreeChanged)
         DrawTree(false);
-}
-
-void CScanDisplay::ShowStatus()
-{
-    m_bStatusWaits = false;
-    m_ullStatusShown = ::GetTickCount64();
-    m_tree.SetStatus(m_strLine1.c_str(), m_strLine2.c_str());
 }
 
 void CScanDisplay::DrawTree(bool bKeepDrawing)
 {
     m_bTreeChanged = false;
-    if (!m_bHoldTree)
+    if (!m_hold.IsHeld())
         return; // it draws by itself
-    m_ullTreeDrawn = ::GetTickCount64();
-    SetTreeDrawing(true);
-    ScrollToCaret();
-    ::RedrawWindow(m_tree.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+    m_hold.Draw([this] { ScrollToCaret(); });
     if (bKeepDrawing)
         return;
     m_hFirstVisible = m_tree.GetNextItem(nullptr, TVGN_FIRSTVISIBLE);
-    SetTreeDrawing(false);
-}
-
-void CScanDisplay::SetTreeDrawing(bool bOn)
-{
-    // The window itself is told too: some tree views keep the flag to themselves and, while it is
-    // off, wipe every row they are asked to repaint (a selected node's, say) without drawing it.
-    if (bOn)
-        ::DefWindowProcW(m_tree.m_hWnd, WM_SETREDRAW, TRUE, 0);
-    m_tree.SendMessage(WM_SETREDRAW, bOn);
-    if (!bOn)
-        ::DefWindowProcW(m_tree.m_hWnd, WM_SETREDRAW, FALSE, 0);
+    m_hold.Hold();
 }
 
 void CScanDisplay::ScrollToCaret()

@@ -3,6 +3,7 @@
 #include "copy/AttrRules.h"
 #include "copy/CopyItem.h"
 #include "copy/ErrorLogText.h"
+#include "copy/CopyRun.h"
 #include "tree/DirTreeCtrl.h"
 
 #include "ScriptedSeams.h"
@@ -63,10 +64,11 @@ protected:
     {
         ASSERT_TRUE(m_host.IsReady());
         Tree().UseErrorLog = 1;
-        Tree().m_pErrorLog = std::make_unique<std::string>();
-        Tree().m_ftNow = LocalTime(2021, 3, 1, 8, 0, 0);
+        Run().m_pErrorLog = std::make_unique<std::string>();
+        Run().m_ftNow = LocalTime(2021, 3, 1, 8, 0, 0);
     }
     CDirTreeCtrl &Tree() { return m_host.m_tree; }
+    CCopyRun &Run() { return m_run; }
 
     CItemInfo &Entry(DWORD dwAttributes, int nTimeMode)
     {
@@ -88,17 +90,17 @@ protected:
     CCopyItem FileRecord(CItemInfo &entry, const std::wstring &strDst)
     {
         CCopyItem item(COPY_KIND_FILE, L"a.txt", &entry);
-        Tree().ApplyFileRules(item, strDst);
+        Run().ApplyFileRules(item, strDst);
         return item;
     }
     void Apply(CCopyItem &item, const std::wstring &strDst)
     {
         item.strPath = strDst;
-        Tree().ApplyAttrAndTime(item);
+        Run().ApplyAttrAndTime(item);
     }
     std::wstring Log() const
     {
-        const std::string &s = *m_host.m_tree.m_pErrorLog;
+        const std::string &s = *m_run.m_pErrorLog;
         std::wstring str(s.size(), L'\0');
         int n = ::MultiByteToWideChar(CP_ACP, 0, s.data(), static_cast<int>(s.size()), str.data(),
                                       static_cast<int>(str.size()));
@@ -108,6 +110,7 @@ protected:
 
     CScriptedSeams m_seams;
     CTreeViewHost<CDirTreeCtrl> m_host{TVH_TREE_STAGE};
+    CCopyRun m_run{m_host.m_tree};
     CTempDir m_dir;
     std::vector<std::unique_ptr<CItemInfo>> m_listEntries;
 };
@@ -123,12 +126,12 @@ TEST_F(AttrAndTime, AReadOnlyDestinationIsMadeWritableForItsTimeAndReadOnlyAgain
     CCopyItem item = FileRecord(entry, strDst);
     // Protection on and the attributes untouched by the user: the time only.
     EXPECT_EQ(item.dwKind, COPY_KIND_FILE | COPY_FLAG_SET_TIME);
-    EXPECT_EQ(item.pData.pTime, &Tree().m_ftNow);
+    EXPECT_EQ(item.pData.pTime, &Run().m_ftNow);
 
     Apply(item, strDst);
-    EXPECT_EQ(LastWrite(strDst), U64(Tree().m_ftNow));
+    EXPECT_EQ(LastWrite(strDst), U64(Run().m_ftNow));
     EXPECT_EQ(Attributes(strDst), R | A);
-    EXPECT_EQ(Tree().m_dwResult, 0u);
+    EXPECT_EQ(Run().m_dwResult, 0u);
     EXPECT_EQ(Log(), L"");
     std::string strBytes;
     ASSERT_TRUE(ReadWholeFile(strDst, strBytes));
@@ -149,10 +152,10 @@ TEST_F(AttrAndTime, ANewFileGetsTheClockOrTheSpecifiedTimeAndTheEntrysAttributes
     // The copy makes them; the time of the copy phase is known only once it starts.
     ASSERT_TRUE(m_dir.WriteFile(L"new1.txt", "1"));
     ASSERT_TRUE(m_dir.WriteFile(L"new2.txt", "2"));
-    Tree().m_ftNow = LocalTime(2022, 2, 22, 22, 22, 22);
+    Run().m_ftNow = LocalTime(2022, 2, 22, 22, 22, 22);
     Apply(item1, strNew1);
     Apply(item2, strNew2);
-    EXPECT_EQ(LastWrite(strNew1), U64(Tree().m_ftNow));
+    EXPECT_EQ(LastWrite(strNew1), U64(Run().m_ftNow));
     EXPECT_EQ(Attributes(strNew1), A | H);
     EXPECT_EQ(LastWrite(strNew2), U64(specified.m_ftSpecified));
     // Wine reports every regular file as archived, whatever was set.
@@ -229,7 +232,7 @@ TEST_F(AttrAndTime, AFileThatCannotBeOpenedForItsTimeIsLoggedAndStillGetsItsAttr
     ::CloseHandle(hHeld);
 
     EXPECT_EQ(Log(), FormatErrorLogLine(ERROR_SHARING_VIOLATION, L"FileTime:Failed(%s)", L"Open File", strDst, L""));
-    EXPECT_EQ(Tree().m_dwResult, static_cast<DWORD>(RF_TIME_FAILED));
+    EXPECT_EQ(Run().m_dwResult, static_cast<DWORD>(RF_TIME_FAILED));
     EXPECT_EQ(dwAfter, R | A);
     EXPECT_EQ(LastWrite(strDst), nBefore);
 }
@@ -243,7 +246,7 @@ TEST_F(AttrAndTime, AMissingDestinationLogsTheTimeAndTheAttributes)
     const DWORD dwError = ERROR_FILE_NOT_FOUND;
     EXPECT_EQ(Log(), FormatErrorLogLine(dwError, L"FileTime:Failed(%s)", L"Open File", strGone, L"") +
                          FormatErrorLogLine(dwError, L"FileAttr:Failed(%s)", L"File", strGone, L""));
-    EXPECT_EQ(Tree().m_dwResult, static_cast<DWORD>(RF_TIME_FAILED | RF_ATTR_FAILED));
+    EXPECT_EQ(Run().m_dwResult, static_cast<DWORD>(RF_TIME_FAILED | RF_ATTR_FAILED));
     EXPECT_FALSE(ReadDestState(strGone).bExists);
 }
 
@@ -260,33 +263,33 @@ TEST_F(AttrAndTime, DirectoriesGetTheItemsAttributesWhenNewAndKeepTheirOwnUnderP
     CItemInfo &system = DirItem(D | S);
     CCopyItem toNew(COPY_KIND_DIR_ATTR, strNew, &hidden);
     CCopyItem toOld(COPY_KIND_DIR_ATTR, strOld, &system);
-    Tree().m_setCreatedDirs.insert(strNew); // as the run's creation phase records what it made
-    Tree().ApplyDirRule(toNew, strNew);
-    Tree().ApplyDirRule(toOld, strOld);
+    Run().m_setCreatedDirs.insert(strNew); // as the run's creation phase records what it made
+    Run().ApplyDirRule(toNew, strNew);
+    Run().ApplyDirRule(toOld, strOld);
     EXPECT_EQ(toNew.dwKind, COPY_KIND_DIR_ATTR | COPY_FLAG_SET_ATTR);
     EXPECT_EQ(toOld.dwKind, COPY_KIND_DIR_ATTR);
-    Tree().ApplyAttrAndTime(toNew);
-    Tree().ApplyAttrAndTime(toOld);
+    Run().ApplyAttrAndTime(toNew);
+    Run().ApplyAttrAndTime(toOld);
     EXPECT_EQ(Attributes(strNew), D | H);
     EXPECT_EQ(Attributes(strOld), D | H);
 
     // Without protection the existing one takes the item's.
     Tree().ProtectAttrOfExist = 0;
     CCopyItem again(COPY_KIND_DIR_ATTR, strOld, &system);
-    Tree().ApplyDirRule(again, strOld);
+    Run().ApplyDirRule(again, strOld);
     EXPECT_EQ(again.dwKind, COPY_KIND_DIR_ATTR | COPY_FLAG_SET_ATTR);
-    Tree().ApplyAttrAndTime(again);
+    Run().ApplyAttrAndTime(again);
     EXPECT_EQ(Attributes(strOld), D | S);
 
     // A directory is never opened for a time, even when a record asks for one.
     CCopyItem timed(COPY_KIND_DIR_ATTR | COPY_FLAG_SET_TIME, strNew, &system);
     const uint64_t nBefore = LastWrite(strNew);
-    timed.pData.pTime = &Tree().m_ftNow;
-    Tree().ApplyAttrAndTime(timed);
+    timed.pData.pTime = &Run().m_ftNow;
+    Run().ApplyAttrAndTime(timed);
     EXPECT_EQ(Attributes(strNew), D | S);
     EXPECT_EQ(LastWrite(strNew), nBefore);
     EXPECT_EQ(Log(), L"");
-    EXPECT_EQ(Tree().m_dwResult, 0u);
+    EXPECT_EQ(Run().m_dwResult, 0u);
 }
 
 TEST_F(AttrAndTime, AMissingDirectoryGetsNoFlagAndAFailedAttributeIsLogged)
@@ -294,13 +297,13 @@ TEST_F(AttrAndTime, AMissingDirectoryGetsNoFlagAndAFailedAttributeIsLogged)
     const std::wstring strGone = m_dir / L"gone";
     CItemInfo &hidden = DirItem(D | H);
     CCopyItem item(COPY_KIND_DIR_ATTR, strGone, &hidden);
-    Tree().ApplyDirRule(item, strGone);
+    Run().ApplyDirRule(item, strGone);
     EXPECT_EQ(item.dwKind, COPY_KIND_DIR_ATTR);
 
     item.dwKind |= COPY_FLAG_SET_ATTR;
-    Tree().ApplyAttrAndTime(item);
+    Run().ApplyAttrAndTime(item);
     EXPECT_EQ(Log(), FormatErrorLogLine(ERROR_FILE_NOT_FOUND, L"FileAttr:Failed(%s)", L"SubDir", strGone, L""));
-    EXPECT_EQ(Tree().m_dwResult, static_cast<DWORD>(RF_ATTR_FAILED));
+    EXPECT_EQ(Run().m_dwResult, static_cast<DWORD>(RF_ATTR_FAILED));
 }
 
 } // namespace

@@ -117,7 +117,7 @@ TEST_F(CopyCancel, DuringCopyingTheFileUnderWayFinishesAndTheRerunCopiesTheRest)
     EXPECT_EQ(FileBytes(Dst(L"d1\\a.txt")), "changed at the destination");
     for (const wchar_t *pszFile : {L"d1\\b.txt", L"d1\\c.txt", L"d2\\x.txt", L"d3\\y.txt"})
         EXPECT_EQ(FileBytes(Dst(pszFile)), FileBytes(Src(pszFile))) << pszFile;
-    EXPECT_EQ(m_tree.m_nProcessed, 3);
+    EXPECT_EQ(m_result.m_nProcessed, 3);
     for (const wchar_t *pszDir : {L"d1", L"d2", L"d3"})
         EXPECT_TRUE(Dir(pszDir)->IsCopied()) << pszDir;
 }

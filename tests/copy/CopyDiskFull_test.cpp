@@ -81,7 +81,7 @@ TEST_F(CopyDiskFull, AnExactFitIsCopiedOneByteMoreIsNotAndAFullDriveTakesNothing
     Run();
     EXPECT_EQ(m_seams.Only(L"Result ...").strText, L"容量不足で複写されなかったﾌｧｲﾙが 2 件 あります。");
     EXPECT_EQ(m_seams.Only(L"Result ...").nType, static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION));
-    EXPECT_EQ(m_tree.m_dwResult, static_cast<DWORD>(RF_DISK_SHORT | RF_DISK_FULL));
+    EXPECT_EQ(m_result.m_dwResult, static_cast<DWORD>(RF_DISK_SHORT | RF_DISK_FULL));
     EXPECT_FALSE(PathExists(Dst(L"a_more.bin")));
     EXPECT_EQ(FileBytes(Dst(L"b_fit.bin")), FileBytes(Src(L"b_fit.bin")));
     EXPECT_FALSE(PathExists(Dst(L"c_empty.bin")));

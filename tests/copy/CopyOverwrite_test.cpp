@@ -86,8 +86,8 @@ TEST_F(CopyOverwrite, EachPolicyReplacesWhatItSays)
         m_tree.ProtectAttrOfExist = c.bProtect;
         Run();
         EXPECT_EQ(Replaced(), c.pszReplaced) << c.nMode;
-        EXPECT_EQ(m_tree.m_nSkipped, c.nSkipped) << c.nMode;
-        EXPECT_EQ(m_tree.m_nProcessed, c.nProcessed) << c.nMode;
+        EXPECT_EQ(m_result.m_nSkipped, c.nSkipped) << c.nMode;
+        EXPECT_EQ(m_result.m_nProcessed, c.nProcessed) << c.nMode;
         EXPECT_EQ(m_seams.Only(L"Result ...").strText, c.strSummary) << c.nMode;
         EXPECT_EQ(FileBytes(Dst(L"z.txt")), "only at the source");
         // Kept files count as handled: every entry and the directory are marked.
@@ -127,7 +127,7 @@ TEST_F(CopyOverwrite, AskingPolicyFollowsYesNoAndCancel)
     EXPECT_TRUE(File(L"", L"n.txt")->IsProcessed());
     EXPECT_FALSE(File(L"", L"o.txt")->IsProcessed());
     EXPECT_FALSE(Dir(L"")->IsCopied());
-    EXPECT_EQ(m_tree.m_nSkipped, 0); // declined files are not counted as kept
+    EXPECT_EQ(m_result.m_nSkipped, 0); // declined files are not counted as kept
     EXPECT_EQ(m_seams.Only(L"Result ...").strText, L"処理は中断されました。");
     EXPECT_EQ(m_seams.Only(L"Result ...").nType, static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION));
 
@@ -191,7 +191,7 @@ TEST_F(CopyOverwriteFarTimes, OnlyWhenNewerAndTheQuestionUseTheStoredTimes)
         EXPECT_EQ(FileBytes(Dst(c.pszName)), c.bReplaced ? "source" : "dest") << c.pszName;
         EXPECT_EQ(TreeState(m_strDst).at(c.pszName).nLastWrite, U64(c.bReplaced ? c.ftSrc : c.ftDst)) << c.pszName;
     }
-    EXPECT_EQ(m_tree.m_nSkipped, 2);
+    EXPECT_EQ(m_result.m_nSkipped, 2);
     EXPECT_EQ(Count(LogText(), L"[CopyFile:Skipped(Up to Date)] "), 2u);
 }
 

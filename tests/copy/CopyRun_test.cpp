@@ -60,8 +60,8 @@ TEST_F(CopyRun, RecreatesTheTreeWithFilesAttributesAndMarks)
     m_tree.GetItemImage(hA, nImage, nSel);
     const bool bOpen = (m_tree.GetItemState(hA, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
     EXPECT_EQ(nImage, NodeImageIndex(Dir(L"a")->m_dwAttributes, true, true, bOpen));
-    EXPECT_EQ(m_tree.m_nProcessed, 4);
-    EXPECT_EQ(m_tree.m_dwResult, 0u);
+    EXPECT_EQ(m_result.m_nProcessed, 4);
+    EXPECT_EQ(m_result.m_dwResult, 0u);
     EXPECT_TRUE(LogText().empty()); // nothing to log, no file
 }
 

@@ -51,7 +51,7 @@ TEST_F(CopySafety, ATreeDeeperThanMaxPathIsScannedAndRecreatedWithItsFiles)
     EXPECT_EQ(Summary(), L"全て正常に処理できました。");
     EXPECT_TRUE(TreeState(m_strDst) == m_source);
     EXPECT_EQ(FileBytes(Dst(strRel + L"\\bottom.txt")), "bottom");
-    EXPECT_EQ(m_tree.m_nProcessed, 3);
+    EXPECT_EQ(m_result.m_nProcessed, 3);
 }
 
 // The ordinary form trims the last name's dots and spaces: each would read "ftrail". Copied by

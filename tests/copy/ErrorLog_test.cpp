@@ -3,6 +3,7 @@
 #include "copy/ErrorLogText.h"
 #include "support/Path.h"
 #include "support/SystemError.h"
+#include "copy/CopyRun.h"
 #include "tree/DirTreeCtrl.h"
 
 #include "FileHelpers.h"
@@ -55,15 +56,16 @@ protected:
         ASSERT_TRUE(m_host.IsReady());
         Tree().UseErrorLog = 1;
         Tree().ErrorLogFilePath = m_dir.Path();
-        Tree().m_pErrorLog = std::make_unique<std::string>();
+        Run().m_pErrorLog = std::make_unique<std::string>();
     }
     CDirTreeCtrl &Tree() { return m_host.m_tree; }
+    CCopyRun &Run() { return m_run; }
     std::wstring LogName() const { return ErrorLogFileName(::GetCurrentProcessId()); }
     // Lines until the buffer holds at least nBytes.
     void LogUntil(size_t nBytes)
     {
-        while (Tree().m_pErrorLog->size() < nBytes)
-            Tree().AddErrorLog(0, LABEL_SKIPPED, L"Up to Date", L"C:\\src\\a.txt", L"D:\\dst\\a.txt");
+        while (Run().m_pErrorLog->size() < nBytes)
+            Run().AddErrorLog(0, LABEL_SKIPPED, L"Up to Date", L"C:\\src\\a.txt", L"D:\\dst\\a.txt");
     }
     std::wstring ReadLog(const std::wstring &strPath)
     {
@@ -75,6 +77,7 @@ protected:
 
     CScriptedSeams m_seams;
     CTreeViewHost<CDirTreeCtrl> m_host{TVH_TREE_STAGE};
+    CCopyRun m_run{m_host.m_tree};
     CTempDir m_dir;
 };
 
@@ -82,28 +85,28 @@ TEST_F(ErrorLog, NothingIsWrittenOrShownWhenLoggingIsOffOrThereIsNothingToLog)
 {
     // Off: lines are not even collected, and the buffer goes.
     Tree().UseErrorLog = 0;
-    Tree().AddErrorLog(5, L"FileAttr:Failed(%s)", L"File", L"D:\\x", L"");
-    EXPECT_TRUE(Tree().m_pErrorLog->empty());
-    Tree().m_pErrorLog->assign("[CreateDir:Failed] D:\\x\r\n");
-    Tree().SaveErrorLog();
-    EXPECT_EQ(Tree().m_pErrorLog, nullptr);
+    Run().AddErrorLog(5, L"FileAttr:Failed(%s)", L"File", L"D:\\x", L"");
+    EXPECT_TRUE(Run().m_pErrorLog->empty());
+    Run().m_pErrorLog->assign("[CreateDir:Failed] D:\\x\r\n");
+    Run().SaveErrorLog();
+    EXPECT_EQ(Run().m_pErrorLog, nullptr);
 
     // On, nothing logged.
     Tree().UseErrorLog = 1;
-    Tree().m_pErrorLog = std::make_unique<std::string>();
-    Tree().SaveErrorLog();
-    EXPECT_EQ(Tree().m_pErrorLog, nullptr);
+    Run().m_pErrorLog = std::make_unique<std::string>();
+    Run().SaveErrorLog();
+    EXPECT_EQ(Run().m_pErrorLog, nullptr);
 
     // On, lines, but no directory to put them in.
-    Tree().m_pErrorLog = std::make_unique<std::string>();
-    Tree().AddErrorLog(0, L"CopyFile:Canceled By User", L"", L"C:\\s", L"D:\\d");
+    Run().m_pErrorLog = std::make_unique<std::string>();
+    Run().AddErrorLog(0, L"CopyFile:Canceled By User", L"", L"C:\\s", L"D:\\d");
     Tree().ErrorLogFilePath.clear();
-    Tree().SaveErrorLog();
-    EXPECT_EQ(Tree().m_pErrorLog, nullptr);
+    Run().SaveErrorLog();
+    EXPECT_EQ(Run().m_pErrorLog, nullptr);
 
     // No buffer at all (no run): nothing.
     Tree().ErrorLogFilePath = m_dir.Path();
-    Tree().SaveErrorLog();
+    Run().SaveErrorLog();
 
     EXPECT_FALSE(PathExists(m_dir / LogName()));
     EXPECT_TRUE(Messages().empty());
@@ -112,14 +115,14 @@ TEST_F(ErrorLog, NothingIsWrittenOrShownWhenLoggingIsOffOrThereIsNothingToLog)
 TEST_F(ErrorLog, WritesTheBannerAndTheLinesInTheAnsiCodePageAndSaysWhere)
 {
     const std::wstring strJapanese = L"C:\\ｿｰｽ\\日本語のﾌｧｲﾙ.txt";
-    Tree().AddErrorLog(0, LABEL_SKIPPED, L"Up to Date", strJapanese, L"D:\\先\\日本語のﾌｧｲﾙ.txt");
-    Tree().AddErrorLog(5, L"FileAttr:Failed(%s)", L"File", L"D:\\先\\a.txt", L"");
-    Tree().AddErrorLog(0, L"CopyFile:Canceled By User", L"", L"C:\\s", L"D:\\d");
-    const std::string strCollected = *Tree().m_pErrorLog;
+    Run().AddErrorLog(0, LABEL_SKIPPED, L"Up to Date", strJapanese, L"D:\\先\\日本語のﾌｧｲﾙ.txt");
+    Run().AddErrorLog(5, L"FileAttr:Failed(%s)", L"File", L"D:\\先\\a.txt", L"");
+    Run().AddErrorLog(0, L"CopyFile:Canceled By User", L"", L"C:\\s", L"D:\\d");
+    const std::string strCollected = *Run().m_pErrorLog;
     m_seams.m_listMessageAnswers = {IDOK};
-    Tree().SaveErrorLog();
+    Run().SaveErrorLog();
 
-    EXPECT_EQ(Tree().m_pErrorLog, nullptr);
+    EXPECT_EQ(Run().m_pErrorLog, nullptr);
     const std::wstring strLogPath = m_dir / LogName();
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_EQ(Messages()[0].strCaption, L"Attention ...");
@@ -156,9 +159,9 @@ TEST_F(ErrorLog, WritesTheBannerAndTheLinesInTheAnsiCodePageAndSaysWhere)
 TEST_F(ErrorLog, ASecondRunReplacesTheFileWithANewBanner)
 {
     const std::wstring strLogPath = m_dir / LogName();
-    Tree().AddErrorLog(0, LABEL_SKIPPED, L"By User", L"C:\\first", L"D:\\first");
+    Run().AddErrorLog(0, LABEL_SKIPPED, L"By User", L"C:\\first", L"D:\\first");
     m_seams.m_listMessageAnswers = {IDOK};
-    Tree().SaveErrorLog();
+    Run().SaveErrorLog();
     ASSERT_TRUE(PathExists(strLogPath));
     // As if the first run had logged long ago.
     const std::string strOld = "--- Ostrel:Halvorn Error Log ---\r\n--- Logged on 2000/01/31 09:05:07\r\n"
@@ -167,16 +170,16 @@ TEST_F(ErrorLog, ASecondRunReplacesTheFileWithANewBanner)
     ASSERT_TRUE(m_dir.WriteFile(LogName(), strOld));
 
     // A run with nothing to log leaves it alone.
-    Tree().m_pErrorLog = std::make_unique<std::string>();
-    Tree().SaveErrorLog();
+    Run().m_pErrorLog = std::make_unique<std::string>();
+    Run().SaveErrorLog();
     std::string strBytes;
     ASSERT_TRUE(ReadWholeFile(strLogPath, strBytes));
     EXPECT_EQ(strBytes, strOld);
 
-    Tree().m_pErrorLog = std::make_unique<std::string>();
-    Tree().AddErrorLog(0, L"CopyFile:Failed(%s)", L"Disk Full", L"C:\\second", L"D:\\second");
+    Run().m_pErrorLog = std::make_unique<std::string>();
+    Run().AddErrorLog(0, L"CopyFile:Failed(%s)", L"Disk Full", L"C:\\second", L"D:\\second");
     m_seams.m_listMessageAnswers = {IDOK};
-    Tree().SaveErrorLog();
+    Run().SaveErrorLog();
     const std::wstring strText = ReadLog(strLogPath);
     EXPECT_LE(BannerAge(strText), 2);
     EXPECT_EQ(strText.find(L"first"), std::wstring::npos);
@@ -192,9 +195,9 @@ TEST_F(ErrorLog, AnUnwritableDirectoryAsksForAnotherAndDecliningLosesOnlyTheLog)
     const std::wstring strBad = m_dir / L"not-a-dir";
     Tree().ErrorLogFilePath = strBad;
     LogUntil(100);
-    ASSERT_LT(Tree().m_pErrorLog->size(), 1024u);
+    ASSERT_LT(Run().m_pErrorLog->size(), 1024u);
     m_seams.m_listMessageAnswers = {IDOK, IDOK, IDNO};
-    Tree().SaveErrorLog();
+    Run().SaveErrorLog();
 
     const std::wstring strLogPath = strBad + L"\\" + LogName();
     ASSERT_EQ(Messages().size(), 3u);
@@ -208,7 +211,7 @@ TEST_F(ErrorLog, AnUnwritableDirectoryAsksForAnotherAndDecliningLosesOnlyTheLog)
     EXPECT_EQ(Messages()[2].strText, ErrorLogNoRoomText(strBad, 1024));
     EXPECT_EQ(Messages()[2].nType, static_cast<UINT>(MB_YESNO | MB_ICONSTOP));
     EXPECT_TRUE(m_seams.m_listFolders.empty());
-    EXPECT_EQ(Tree().m_pErrorLog, nullptr);
+    EXPECT_EQ(Run().m_pErrorLog, nullptr);
     EXPECT_EQ(Tree().ErrorLogFilePath, strBad);
     std::string strBytes;
     ASSERT_TRUE(ReadWholeFile(strBad, strBytes));
@@ -220,9 +223,9 @@ TEST_F(ErrorLog, TheQuestionAsksForTheLogsSizeInWholeKilobytes)
     ASSERT_TRUE(m_dir.WriteFile(L"not-a-dir", "x"));
     Tree().ErrorLogFilePath = m_dir / L"not-a-dir";
     LogUntil(2048);
-    Tree().m_pErrorLog->resize(2048);
+    Run().m_pErrorLog->resize(2048);
     m_seams.m_listMessageAnswers = {IDOK, IDOK, IDCANCEL};
-    Tree().SaveErrorLog();
+    Run().SaveErrorLog();
     ASSERT_EQ(Messages().size(), 3u);
     EXPECT_EQ(Messages()[2].strText, ErrorLogNoRoomText(m_dir / L"not-a-dir", 2048));
 }
@@ -238,12 +241,12 @@ TEST_F(ErrorLog, ChoosingAnotherFolderWritesThereAndKeepsItAsTheLogDirectory)
     HANDLE hHeld = ::CreateFileW((strHeld + L"\\" + LogName()).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                  CREATE_NEW, 0, nullptr);
     ASSERT_NE(hHeld, INVALID_HANDLE_VALUE);
-    Tree().AddErrorLog(3, L"CreateDir:Failed", L"", L"D:\\x\\y", L"");
+    Run().AddErrorLog(3, L"CreateDir:Failed", L"", L"D:\\x\\y", L"");
 
     // File error, create failure, Yes; the picker; the pick is held too: again, Yes; the picker; written.
     m_seams.m_listMessageAnswers = {IDOK, IDOK, IDYES, IDOK, IDOK, IDYES, IDOK};
     m_seams.m_listFolderAnswers = {{FOLDER_CHOSEN, strHeld}, {FOLDER_CHOSEN, strOther}};
-    Tree().SaveErrorLog();
+    Run().SaveErrorLog();
     ::CloseHandle(hHeld);
 
     ASSERT_EQ(Messages().size(), 7u);
@@ -263,7 +266,7 @@ TEST_F(ErrorLog, ChoosingAnotherFolderWritesThereAndKeepsItAsTheLogDirectory)
     EXPECT_EQ(req.hOwner, Tree().m_hWnd);
 
     EXPECT_EQ(Tree().ErrorLogFilePath, strOther);
-    EXPECT_EQ(Tree().GetErrorLogFileName(), strLogPath);
+    EXPECT_EQ(Run().GetErrorLogFileName(), strLogPath);
     EXPECT_NE(ReadLog(strLogPath).find(L"[CreateDir:Failed] D:\\x\\y , ErrCode(   3)"), std::wstring::npos);
 }
 
@@ -271,14 +274,14 @@ TEST_F(ErrorLog, CancellingThePickerLosesOnlyTheLog)
 {
     ASSERT_TRUE(m_dir.WriteFile(L"not-a-dir", "x"));
     Tree().ErrorLogFilePath = m_dir / L"not-a-dir";
-    Tree().AddErrorLog(0, LABEL_SKIPPED, L"Already Exist", L"C:\\a", L"D:\\a");
+    Run().AddErrorLog(0, LABEL_SKIPPED, L"Already Exist", L"C:\\a", L"D:\\a");
     m_seams.m_listMessageAnswers = {IDOK, IDOK, IDYES};
     m_seams.m_listFolderAnswers = {{FOLDER_CANCELLED, L""}};
-    Tree().SaveErrorLog();
+    Run().SaveErrorLog();
     EXPECT_EQ(Messages().size(), 3u);
     EXPECT_EQ(m_seams.m_listFolders.size(), 1u);
     EXPECT_EQ(Tree().ErrorLogFilePath, m_dir / L"not-a-dir");
-    EXPECT_EQ(Tree().m_pErrorLog, nullptr);
+    EXPECT_EQ(Run().m_pErrorLog, nullptr);
 }
 
 // A drive with no room left: the file is made, the write fails.
@@ -302,9 +305,9 @@ TEST_F(ErrorLog, AFullDriveReportsTheFailedWrite)
     Tree().ErrorLogFilePath = strDir;
     LogUntil(3000);
     m_seams.m_listMessageAnswers = {IDOK, IDOK, IDNO};
-    Tree().SaveErrorLog();
+    Run().SaveErrorLog();
     ::DeleteFileW(strFiller.c_str());
-    ::DeleteFileW(Tree().GetErrorLogFileName().c_str());
+    ::DeleteFileW(Run().GetErrorLogFileName().c_str());
     ::RemoveDirectoryW(strDir.c_str());
 
     ASSERT_EQ(Messages().size(), 3u);
@@ -319,12 +322,12 @@ TEST_F(ErrorLog, ADirectoryAwayForNowSendsThisLogToTheTemporaryDirectoryAndStays
     const std::wstring strAway = L"W:\\Pelnix logs";
     ASSERT_EQ(::GetDriveTypeW(L"W:\\"), static_cast<UINT>(DRIVE_NO_ROOT_DIR));
     Tree().ErrorLogFilePath = strAway;
-    Tree().AddErrorLog(0, LABEL_SKIPPED, L"Up to Date", L"C:\\src\\a.txt", L"D:\\dst\\a.txt");
+    Run().AddErrorLog(0, LABEL_SKIPPED, L"Up to Date", L"C:\\src\\a.txt", L"D:\\dst\\a.txt");
     m_seams.m_listMessageAnswers = {IDOK};
     const std::wstring strFallback = JoinPath(DefaultErrorLogDirectory(), LogName());
     ::DeleteFileW(strFallback.c_str());
-    EXPECT_EQ(Tree().GetErrorLogFileName(), strFallback);
-    Tree().SaveErrorLog();
+    EXPECT_EQ(Run().GetErrorLogFileName(), strFallback);
+    Run().SaveErrorLog();
 
     // Written, and the message says where, as for any log.
     ASSERT_EQ(Messages().size(), 1u);
@@ -332,21 +335,21 @@ TEST_F(ErrorLog, ADirectoryAwayForNowSendsThisLogToTheTemporaryDirectoryAndStays
     EXPECT_NE(ReadLog(strFallback).find(L"[CopyFile:Skipped(Up to Date)] C:\\src\\a.txt"), std::wstring::npos);
     // The setting is the user's still; the exit finds the log where it went.
     EXPECT_EQ(Tree().ErrorLogFilePath, strAway);
-    EXPECT_EQ(Tree().GetErrorLogFileName(), strFallback);
+    EXPECT_EQ(Run().GetErrorLogFileName(), strFallback);
     ::DeleteFileW(strFallback.c_str());
     Tree().ErrorLogFilePath = L"W:\\"; // the root of a removable drive that is away
-    EXPECT_EQ(Tree().GetErrorLogFileName(), strFallback);
+    EXPECT_EQ(Run().GetErrorLogFileName(), strFallback);
 
     // Back again (here: a directory that can be made once more): the log goes there.
     const std::wstring strBack = m_dir / L"back\\logs";
     Tree().ErrorLogFilePath = strBack;
-    Tree().m_pErrorLog = std::make_unique<std::string>();
-    Tree().AddErrorLog(0, LABEL_SKIPPED, L"Up to Date", L"C:\\src\\b.txt", L"D:\\dst\\b.txt");
+    Run().m_pErrorLog = std::make_unique<std::string>();
+    Run().AddErrorLog(0, LABEL_SKIPPED, L"Up to Date", L"C:\\src\\b.txt", L"D:\\dst\\b.txt");
     m_seams.m_listMessageAnswers = {IDOK};
-    Tree().SaveErrorLog();
+    Run().SaveErrorLog();
     EXPECT_TRUE(PathExists(strBack + L"\\" + LogName()));
     EXPECT_FALSE(PathExists(strFallback));
-    EXPECT_EQ(Tree().GetErrorLogFileName(), strBack + L"\\" + LogName());
+    EXPECT_EQ(Run().GetErrorLogFileName(), strBack + L"\\" + LogName());
 }
 
 } // namespace

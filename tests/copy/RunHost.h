@@ -3,6 +3,7 @@
 // they were not touched, the answers to the run's messages, and a hand on the status window's
 // cancel button.
 #pragma once
+#include "copy/RunResult.h"
 #include "framework/Handles.h"
 #include "support/StatusWnd.h"
 
@@ -246,7 +247,7 @@ protected:
 
     void Run(bool bDirectoryOnly = false, bool bOnlyUnprocessed = false)
     {
-        m_tree.ExecuteCopy(m_strDst, bDirectoryOnly, bOnlyUnprocessed);
+        m_result = m_tree.ExecuteCopy(m_strDst, bDirectoryOnly, bOnlyUnprocessed);
     }
 
     std::wstring Src(const std::wstring &strRel) const { return m_strSrc + L"\\" + strRel; }
@@ -307,6 +308,7 @@ protected:
     std::wstring m_strSrc, m_strDst;
     CTreeState m_source;
     bool m_bSourceRead = false;
+    CRunResult m_result; // what the last Run left
 };
 
 } // namespace runtest

@@ -73,7 +73,7 @@ TEST_F(RunSafety, NamesForcedIntoTheTreeChangeNothingOutsideTheDestination)
             EXPECT_TRUE(ParentState(m_dir.Path()) == before) << pszName << " " << bDirectoryOnly;
             EXPECT_FALSE(PathExists(m_dir / L"outside\\top.txt"));
             EXPECT_EQ(FileBytes(m_dir / L"outside\\victim.txt"), "old content");
-            EXPECT_EQ(m_tree.m_dwResult, static_cast<DWORD>(RF_DEST_OUTSIDE)) << pszName;
+            EXPECT_EQ(m_result.m_dwResult, static_cast<DWORD>(RF_DEST_OUTSIDE)) << pszName;
             const CAskedMessage fatal = m_seams.Only(L"Fatal Error");
             EXPECT_NE(fatal.strText.find(Dst(pszName)), std::wstring::npos) << pszName;
             EXPECT_EQ(fatal.nType & MB_ICONSTOP, static_cast<UINT>(MB_ICONSTOP));

@@ -1,6 +1,7 @@
 // The summary of a run as a table: outcome in, text and icon out.
 #include "copy/RunSummary.h"
-#include "tree/DirTreeCtrl.h"
+#include "support/SystemError.h"
+#include "tree/OptionSet.h"
 
 #include <gtest/gtest.h>
 
@@ -10,43 +11,53 @@ const wchar_t OK_TEXT[] = L"全て正常に処理できました。";
 const wchar_t NEWER_KEPT_3[] =
     L"※ 複写先の既存ﾌｧｲﾙの方が新しかった為、\n   複写されなかったﾌｧｲﾙが\n   << 3 件 >> あります。";
 
+// A run's result with the options that the summary speaks of.
+struct CRunCase {
+    CRunResult result;
+    OptionSet options;
+};
+
 struct CSummaryCase {
     const char *pszName;
-    CRunOutcome outcome;
+    CRunCase run;
     std::wstring strText;
     UINT nIcon;
 };
 
-CRunOutcome Outcome(bool bCancel, DWORD dwResult, int nDiskFull = 0, int nSkipped = 0, int nProcessed = 0,
-                    bool bBreak = false, bool bProtect = true, int nMode = 1)
+CRunCase Outcome(bool bCancel, DWORD dwResult, int nDiskFull = 0, int nSkipped = 0, int nProcessed = 0,
+                 bool bBreak = false, bool bProtect = true, int nMode = 1)
 {
-    CRunOutcome o;
-    o.bCancel = bCancel;
-    o.dwResult = dwResult;
-    o.nDiskFull = nDiskFull;
-    o.nSkipped = nSkipped;
-    o.nProcessed = nProcessed;
-    o.bBreakOnDiskFull = bBreak;
-    o.bProtectAttrOfExist = bProtect;
-    o.nOverWriteMode = nMode;
-    return o;
+    CRunCase c;
+    c.result.m_bCanceled = bCancel;
+    c.result.m_dwResult = dwResult;
+    c.result.m_nDiskFull = nDiskFull;
+    c.result.m_nSkipped = nSkipped;
+    c.result.m_nProcessed = nProcessed;
+    c.options.BreakOnDiskFull = bBreak;
+    c.options.ProtectAttrOfExist = bProtect;
+    c.options.FileOverWriteMode = nMode;
+    return c;
 }
 
 TEST(RunSummary, TextAndIconFollowTheOutcome)
 {
-    CRunOutcome dirFailed = Outcome(false, RF_CREATEDIR_FAILED | RF_ATTR_FAILED);
-    dirFailed.strFailedDir = L"Z:\\dst\\sub";
-    dirFailed.strFailedDirError = L"既に存在するファイルを作成することはできません。";
+    CRunCase dirFailed = Outcome(false, RF_CREATEDIR_FAILED | RF_ATTR_FAILED);
+    dirFailed.result.m_strFailedDir = L"Z:\\dst\\sub";
+    dirFailed.result.m_dwFailedDirError = ERROR_ALREADY_EXISTS;
+    // The system's text for the code, line breaks removed.
+    const std::wstring strExists = GetSystemErrorText(ERROR_ALREADY_EXISTS, true);
+    ASSERT_FALSE(strExists.empty());
+    ASSERT_EQ(strExists.find_first_of(L"\r\n"), std::wstring::npos);
 
-    CRunOutcome twins = Outcome(false, RF_NAME_TWIN | RF_DISK_SHORT, 1, 3, 5);
-    twins.nNameTwins = 2;
+    CRunCase twins = Outcome(false, RF_NAME_TWIN | RF_DISK_SHORT, 1, 3, 5);
+    twins.result.m_nNameTwins = 2;
 
     const CSummaryCase cases[] = {
         {"all well", Outcome(false, 0), OK_TEXT, MB_ICONINFORMATION},
         {"cancelled", Outcome(true, 0, 0, 3, 5), L"処理は中断されました。", MB_ICONEXCLAMATION},
         {"directory failed, first line without separator", dirFailed,
-         L"ｻﾌﾞﾃﾞｨﾚｸﾄﾘの作成に失敗しました。\n    Failed Dir <Z:\\dst\\sub>\n"
-         L"(既に存在するファイルを作成することはできません。)\nﾌｧｲﾙ属性の設定に失敗したﾃﾞｨﾚｸﾄﾘ/ﾌｧｲﾙがあります。",
+         L"ｻﾌﾞﾃﾞｨﾚｸﾄﾘの作成に失敗しました。\n    Failed Dir <Z:\\dst\\sub>\n(" + strExists +
+             L")\nﾌｧｲﾙ属性の設定に失敗したﾃﾞｨﾚｸﾄﾘ/ﾌｧｲﾙがあります。",
          MB_ICONSTOP},
         {"every failure line in order", Outcome(true, 0x773),
          L"ﾌｧｲﾙ属性の設定に失敗したﾃﾞｨﾚｸﾄﾘ/ﾌｧｲﾙがあります。\nﾀｲﾑｽﾀﾝﾌﾟの設定に失敗したﾌｧｲﾙがあります。\n"
@@ -78,7 +89,7 @@ TEST(RunSummary, TextAndIconFollowTheOutcome)
          std::wstring(L"複写処理中、不正な複写元ﾊﾟｽを検出しました。\n\n") + NEWER_KEPT_3, MB_ICONSTOP},
     };
     for (const auto &c : cases) {
-        const CRunSummary summary = MakeRunSummary(c.outcome);
+        const CRunSummary summary = MakeRunSummary(c.run.result, c.run.options);
         EXPECT_EQ(summary.strText, c.strText) << c.pszName;
         EXPECT_EQ(summary.nIcon, c.nIcon) << c.pszName;
     }
