@@ -117,6 +117,13 @@ RECT CDateTimeCtrl::GetIdealRect()
     return CalcDropRect(nWidth, nHeight);
 }
 
+RECT CDateTimeCtrl::NowRect() const
+{
+    const RECT rc = GetClientRect();
+    const RECT rcOK = ChildRect(m_btnOK);
+    return RECT{rc.left, rcOK.top, rcOK.left - 1, rc.bottom};
+}
+
 RECT CDateTimeCtrl::ChildRect(HWND hChild) const
 {
     RECT rc = {};
@@ -172,8 +179,12 @@ bool CDateTimeCtrl::OnMouseMessage(UINT uMsg, WPARAM wKeys, int x, int y)
                 return true;
             }
         }
-        // The row left of the buttons: now.
-        if (uMsg == WM_LBUTTONUP) {
+        // The row left of the buttons: now. A release anywhere else (a press dragged out of the
+        // panel) must not replace the value.
+        if (uMsg == WM_LBUTTONUP && m_btnOK.m_hWnd) {
+            const RECT rcNow = NowRect();
+            if (!::PtInRect(&rcNow, pt))
+                return true;
             SetValueTime(CTime::GetCurrentTime(), true);
             EndDropDown(DROP_CHANGED);
         }
@@ -200,11 +211,11 @@ void CDateTimeCtrl::Paint(HDC hDC)
         return;
     ::MoveToEx(hDC, rc.left, rcClock.bottom, nullptr);
     ::LineTo(hDC, rc.right, rcClock.bottom);
-    const RECT rcOK = ChildRect(m_btnOK);
+    const RECT rcNow = NowRect();
     HGDIOBJ hOldFont = m_font ? ::SelectObject(hDC, m_font) : nullptr;
     const int nOldMode = ::SetBkMode(hDC, TRANSPARENT);
     ::SetTextColor(hDC, ::GetSysColor(COLOR_BTNTEXT));
-    DrawTextInRect(hDC, kNowText, rc.left, rcOK.top, rcOK.left - 1, rc.bottom, 0, 0,
+    DrawTextInRect(hDC, kNowText, rcNow.left, rcNow.top, rcNow.right, rcNow.bottom, 0, 0,
                    DTR_HCENTER | DTR_VCENTER | DTR_BOLD);
     ::SetBkMode(hDC, nOldMode);
     if (hOldFont)

@@ -57,6 +57,8 @@ protected:
     void Paint(HDC hDC);
     // A child's rectangle in the panel's client coordinates.
     RECT ChildRect(HWND hChild) const;
+    // The "now" row left of the buttons, in client coordinates.
+    RECT NowRect() const;
 
     CTime m_time;
     std::wstring m_strValue;

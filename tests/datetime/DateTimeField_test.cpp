@@ -170,6 +170,13 @@ TEST(DateTimeField, OkKeepsTheValueAndNowIsOneClick)
     ::GetWindowRect(dlg.Panel().GetOkButton(), &rcOK);
     dlg.Click(POINT{rcOK.left - 30, (rcOK.top + rcOK.bottom) / 2});
     EXPECT_EQ(dlg.m_field.GetText().substr(0, 10), Today());
+    // A release outside the panel (a press dragged out of it) changes nothing.
+    dlg.m_field.SetValueText(L"2010/10/10 10:10:10");
+    RECT rcPanel = {};
+    ::GetWindowRect(dlg.Panel().m_hWnd, &rcPanel);
+    dlg.Mouse(WM_LBUTTONUP, POINT{rcPanel.right + 20, rcPanel.bottom + 20});
+    EXPECT_EQ(dlg.m_field.GetText(), L"2010/10/10 10:10:10");
+    EXPECT_TRUE(dlg.IsOpen());
     dlg.Click(dlg.DayOnScreen(1));
     const std::wstring strPicked = dlg.m_field.GetText();
     dlg.Click(dlg.Centre(dlg.Panel().GetOkButton()));
