@@ -2,7 +2,6 @@
 #include "dialogs/BulkAttrDlg.h"
 
 #include "datetime/DateTimeCmb.h"
-#include "framework/Captions.h"
 #include "res/resource.h"
 
 #include "ScriptedSeams.h"
@@ -10,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -124,92 +124,55 @@ TEST(BulkAttrDlg, EveryControlInOrderWithTheFieldAfterTheExplicitTimeChoice)
     EXPECT_TRUE(bRan);
 }
 
-TEST(BulkAttrDlg, GroupsEnableTheirControlsAndTheExplicitTimeFillsAnEmptyField)
-{
-    CScriptedSeams seams;
-    seams.m_listDialogActions.push_back([&](CDialog &dlg) {
-        HWND h = dlg.m_hWnd;
-        HWND hField = dlg.GetDlgItem(IDC_DATETIME);
-        ASSERT_NE(FieldEdit(dlg), nullptr);
-        // At first: source time chosen, every group off, only the clearing box usable.
-        EXPECT_TRUE(Checked(h, IDC_ATTR_TIME_SOURCE));
-        for (int nID : {IDC_BULK_DIR_GROUP, IDC_BULK_TIME_GROUP, IDC_BULK_ATTR_GROUP, IDC_BULK_SORT_GROUP,
-                        IDC_BULK_CLEAR_PROCESSED})
-            EXPECT_TRUE(Enabled(h, nID)) << nID;
-        for (int nID : {IDC_BULK_DIR_ARCHIVE, IDC_ATTR_TIME_SYSCLOCK, IDC_ATTR_TIME_SPECIFIED, IDC_ATTR_READONLY,
-                        IDC_BULK_SORT_DESCENDING, IDC_ATTR_SORT_BY_EXT})
-            EXPECT_FALSE(Enabled(h, nID)) << nID;
-        EXPECT_FALSE(::IsWindowEnabled(hField));
-        EXPECT_EQ(Text(FieldEdit(dlg)), L"");
-
-        Click(h, IDC_BULK_DIR_GROUP);
-        EXPECT_TRUE(Enabled(h, IDC_BULK_DIR_READONLY));
-        Click(h, IDC_BULK_ATTR_GROUP);
-        EXPECT_TRUE(Enabled(h, IDC_ATTR_HIDE));
-        Click(h, IDC_BULK_SORT_GROUP);
-        EXPECT_TRUE(Enabled(h, IDC_BULK_SORT_ASCENDING));
-        EXPECT_TRUE(Enabled(h, IDC_ATTR_SORT_BY_NAME));
-        Click(h, IDC_BULK_TIME_GROUP);
-        EXPECT_TRUE(Enabled(h, IDC_ATTR_TIME_SYSCLOCK));
-        EXPECT_FALSE(::IsWindowEnabled(hField));
-        Click(h, IDC_ATTR_TIME_SPECIFIED);
-        EXPECT_TRUE(::IsWindowEnabled(hField));
-        EXPECT_TRUE(::IsWindowEnabled(FieldEdit(dlg)));
-        // Now, in the field's text form.
-        const std::wstring strNow = Text(FieldEdit(dlg));
-        ASSERT_EQ(strNow.size(), 19u) << strNow;
-        SYSTEMTIME st = {};
-        ::GetLocalTime(&st);
-        EXPECT_EQ(strNow.substr(0, 5), std::to_wstring(st.wYear) + L"/");
-
-        // Unchecking the group disables the field but keeps its text.
-        Click(h, IDC_BULK_TIME_GROUP);
-        EXPECT_FALSE(::IsWindowEnabled(hField));
-        EXPECT_FALSE(Enabled(h, IDC_ATTR_TIME_SPECIFIED));
-        EXPECT_EQ(Text(FieldEdit(dlg)), strNow);
-        dlg.PostButtonClick(IDCANCEL);
-    });
-    CBulkAttrDlg dlg;
-    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-    EXPECT_EQ(seams.m_nDialogs, 1);
-}
-
-TEST(BulkAttrDlg, EmptiedExplicitTimeIsAnErrorUntilAClickRefillsIt)
+TEST(BulkAttrDlg, GroupsEnableTheirControlsAndAnEmptiedExplicitTimeKeepsTheDialogOpen)
 {
     CScriptedSeams seams;
     seams.m_listMessageAnswers.push_back(IDOK);
     seams.m_listDialogActions.push_back([&](CDialog &dlg) {
-        HWND h = dlg.m_hWnd;
-        ASSERT_NE(FieldEdit(dlg), nullptr);
-        Click(h, IDC_BULK_TIME_GROUP);
+        HWND h = dlg.m_hWnd, hField = dlg.GetDlgItem(IDC_DATETIME), hEdit = FieldEdit(dlg);
+        ASSERT_NE(hEdit, nullptr);
+        // At first: the source's time chosen, every group off, so only the group boxes are usable.
+        EXPECT_TRUE(Checked(h, IDC_ATTR_TIME_SOURCE));
+        for (int nID : {IDC_BULK_DIR_ARCHIVE, IDC_ATTR_TIME_SPECIFIED, IDC_ATTR_READONLY, IDC_ATTR_SORT_BY_EXT})
+            EXPECT_FALSE(Enabled(h, nID)) << nID;
+        EXPECT_TRUE(Enabled(h, IDC_BULK_CLEAR_PROCESSED));
+        EXPECT_FALSE(::IsWindowEnabled(hField));
+        EXPECT_EQ(Text(hEdit), L"");
+        const std::pair<int, int> groups[] = {{IDC_BULK_DIR_GROUP, IDC_BULK_DIR_READONLY},
+                                              {IDC_BULK_ATTR_GROUP, IDC_ATTR_HIDE},
+                                              {IDC_BULK_SORT_GROUP, IDC_ATTR_SORT_BY_NAME},
+                                              {IDC_BULK_TIME_GROUP, IDC_ATTR_TIME_SYSCLOCK}};
+        for (auto [nGroup, nMember] : groups) {
+            Click(h, nGroup);
+            EXPECT_TRUE(Enabled(h, nMember)) << nMember;
+        }
+        EXPECT_FALSE(::IsWindowEnabled(hField));
         Click(h, IDC_ATTR_TIME_SPECIFIED);
-        ASSERT_FALSE(Text(FieldEdit(dlg)).empty());
-        // Typed away, never committed: OK still sees the empty text.
-        ::SetWindowTextW(FieldEdit(dlg), L"");
+        EXPECT_TRUE(::IsWindowEnabled(hField));
+        EXPECT_EQ(Text(hEdit).size(), 19u) << "now, as \"YYYY/MM/DD hh:mm:ss\"";
+
+        // Typed away, never committed: OK still sees the empty text, says so and stays open.
+        ::SetWindowTextW(hEdit, L"");
         dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         ASSERT_EQ(seams.m_listMessages.size(), 1u);
         EXPECT_EQ(seams.m_listMessages[0].strText, L"設定するﾀｲﾑｽﾀﾝﾌﾟを入力してください。");
         EXPECT_EQ(seams.m_listMessages[0].strCaption, L"Error");
         EXPECT_EQ(seams.m_listMessages[0].nType & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
-        EXPECT_TRUE(::IsWindow(h));
-        EXPECT_EQ(Text(FieldEdit(dlg)), L"");
-
+        EXPECT_EQ(Text(hEdit), L"");
         // Any handled click refills it.
-        Click(h, IDC_BULK_SORT_GROUP);
-        EXPECT_EQ(Text(FieldEdit(dlg)).size(), 19u);
-
-        ::SetWindowTextW(FieldEdit(dlg), L"2020/01/02 03:04:05");
         Click(h, IDC_BULK_SORT_DESCENDING);
+        EXPECT_EQ(Text(hEdit).size(), 19u);
+
+        ::SetWindowTextW(hEdit, L"2020/01/02 03:04:05");
         Click(h, IDC_BULK_CLEAR_PROCESSED);
-        Click(h, IDC_BULK_DIR_GROUP);
         Click(h, IDC_BULK_DIR_SYSTEM);
+        Click(h, IDC_ATTR_ARCHIVE);
         dlg.PostButtonClick(IDOK);
     });
     CBulkAttrDlg dlg;
     ASSERT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(seams.m_listMessages.size(), 1u);
     const CBulkAttrChoices &c = dlg.m_choices;
-    EXPECT_EQ(c.m_bTimeGroup, 1);
     EXPECT_EQ(c.m_nTimeMode, TIME_MODE_SPECIFIED);
     // 2020/01/02 03:04:05 in Tokyo is 2020/01/01 18:04:05 UTC.
     SYSTEMTIME stUtc = {2020, 1, 3, 1, 18, 4, 5, 0};
@@ -217,44 +180,10 @@ TEST(BulkAttrDlg, EmptiedExplicitTimeIsAnErrorUntilAClickRefillsIt)
     ASSERT_TRUE(::SystemTimeToFileTime(&stUtc, &ftExpected));
     EXPECT_EQ(c.m_ftSpecified.dwLowDateTime, ftExpected.dwLowDateTime);
     EXPECT_EQ(c.m_ftSpecified.dwHighDateTime, ftExpected.dwHighDateTime);
-    EXPECT_EQ(c.m_bSortGroup, 1);
-    EXPECT_EQ(c.m_nSortOrder, 1);
-    EXPECT_EQ(c.m_nSortKey, 0);
-    EXPECT_EQ(c.m_bClearProcessed, 1);
-    EXPECT_EQ(c.m_bDirGroup, 1);
-    EXPECT_EQ(c.m_bDirSystem, 1);
-    EXPECT_EQ(c.m_bDirArchive, 0);
-    EXPECT_EQ(c.m_bAttrGroup, 0);
-}
-
-TEST(BulkAttrDlg, OtherTimeChoicesTakeNoTimeAndShowThePresetSort)
-{
-    CScriptedSeams seams;
-    CBulkAttrDlg dlg;
-    dlg.m_choices.m_nSortOrder = 1;
-    dlg.m_choices.m_nSortKey = 1;
-    seams.m_listDialogActions.push_back([&](CDialog &d) {
-        HWND h = d.m_hWnd;
-        EXPECT_TRUE(Checked(h, IDC_BULK_SORT_DESCENDING));
-        EXPECT_TRUE(Checked(h, IDC_ATTR_SORT_BY_EXT));
-        Click(h, IDC_BULK_TIME_GROUP);
-        Click(h, IDC_ATTR_TIME_SPECIFIED); // fills the field
-        Click(h, IDC_ATTR_TIME_SYSCLOCK);
-        EXPECT_FALSE(::IsWindowEnabled(d.GetDlgItem(IDC_DATETIME)));
-        Click(h, IDC_BULK_ATTR_GROUP);
-        Click(h, IDC_ATTR_ARCHIVE);
-        Click(h, IDC_ATTR_READONLY);
-        d.PostButtonClick(IDOK);
-    });
-    ASSERT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_TRUE(seams.m_listMessages.empty());
-    const CBulkAttrChoices &c = dlg.m_choices;
-    EXPECT_EQ(c.m_nTimeMode, TIME_MODE_SYSCLOCK);
-    EXPECT_EQ(c.m_ftSpecified.dwLowDateTime | c.m_ftSpecified.dwHighDateTime, 0u);
-    EXPECT_EQ(BulkFileAttributes(c), 0x21u);
-    EXPECT_EQ(c.m_bSortGroup, 0);
-    EXPECT_EQ(c.m_nSortOrder, 1);
-    EXPECT_EQ(c.m_nSortKey, 1);
+    const int got[] = {c.m_bDirGroup, c.m_bDirSystem, c.m_bDirArchive, c.m_bTimeGroup, c.m_bAttrGroup,     c.m_bArchive,
+                       c.m_bHide,     c.m_bSortGroup, c.m_nSortOrder,  c.m_nSortKey,   c.m_bClearProcessed};
+    const int expected[] = {1, 1, 0, 1, 1, 1, 0, 1, 1, 0, 1};
+    EXPECT_TRUE(std::equal(std::begin(got), std::end(got), std::begin(expected)));
 }
 
 } // namespace
