@@ -88,6 +88,9 @@ TEST(BulkAttrDlg, EveryControlInOrderWithTheFieldAfterTheExplicitTimeChoice)
         const LONG lDlgStyle = ::GetWindowLongW(hDlg, GWL_STYLE);
         EXPECT_FALSE(lDlgStyle & WS_THICKFRAME);
         EXPECT_TRUE(lDlgStyle & WS_SYSMENU);
+        HICON hIcon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_ATTR));
+        ASSERT_NE(hIcon, nullptr);
+        EXPECT_EQ(dlg.SendMessage(WM_GETICON, ICON_BIG), reinterpret_cast<LRESULT>(hIcon));
         std::vector<HWND> children;
         for (HWND h = ::GetWindow(hDlg, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT))
             children.push_back(h);
