@@ -18,12 +18,6 @@ void Click(HWND hDlg, int nID)
     ::SendMessageW(::GetDlgItem(hDlg, nID), BM_CLICK, 0, 0);
 }
 
-void CloseConfirmed(CMainDlgRun &run)
-{
-    run.m_seams.m_listMessageAnswers.push_back(IDOK);
-    run.m_dlg.PostMessage(WM_CLOSE);
-}
-
 // Every node's record by its label.
 std::map<std::wstring, HTREEITEM> Nodes(const CDirTreeCtrl &tree)
 {
