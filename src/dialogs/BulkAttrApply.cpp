@@ -1,5 +1,6 @@
 // The bulk settings as a tree view operation: the dialog, then one pass over every record.
 #include "dialogs/BulkAttrDlg.h"
+#include "dialogs/ItemAttrRules.h"
 #include "framework/Seams.h"
 #include "support/Pump.h"
 #include "tree/DirTreeCtrl.h"
@@ -16,7 +17,8 @@ void CDirTreeCtrl::ApplyBulkAttributes()
         return;
     }
     CBulkAttrDlg dlg(GetParent());
-    PresetBulkSort(dlg.m_choices, FileSortOrder);
+    dlg.m_choices.m_nSortOrder = PresetDescending(FileSortOrder) ? 1 : 0;
+    dlg.m_choices.m_nSortKey = PresetSortKey(FileSortOrder);
     if (dlg.DoModal() != IDOK)
         return;
     const CBulkAttrChoices &choices = dlg.m_choices;

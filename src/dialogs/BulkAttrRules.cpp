@@ -2,13 +2,6 @@
 
 #include "support/SortList.h"
 #include "tree/FileNameCompare.h"
-#include "tree/OptionSet.h"
-
-void PresetBulkSort(CBulkAttrChoices &choices, int nFileSortOrder)
-{
-    choices.m_nSortOrder = (nFileSortOrder & FSO_DESCENDING) ? 1 : 0;
-    choices.m_nSortKey = (nFileSortOrder & FSO_BY_EXT) ? 1 : 0;
-}
 
 CBulkControlStates BulkControlStates(const CBulkAttrChoices &choices)
 {

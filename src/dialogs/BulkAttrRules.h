@@ -24,9 +24,6 @@ struct CBulkAttrChoices {
     int m_bClearProcessed = 0; // clear every processed mark
 };
 
-// Order and key from the options' FileSortOrder (FSO_*), as the dialog first shows them.
-void PresetBulkSort(CBulkAttrChoices &choices, int nFileSortOrder);
-
 // Which controls are enabled; bFillEmptyTime: an empty date-time field is to show the current time.
 struct CBulkControlStates {
     bool bDirAttributes = false;

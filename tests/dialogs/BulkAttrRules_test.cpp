@@ -1,8 +1,6 @@
 // The bulk settings' rules on plain values and on real records, without windows.
 #include "dialogs/BulkAttrRules.h"
 
-#include "tree/OptionSet.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -19,7 +17,7 @@ CItemInfo *AddEntry(CItemInfo &dir, const std::wstring &strName, DWORD dwAttribu
     return dir.AppendFile(std::move(pEntry));
 }
 
-TEST(BulkAttrRules, ChoiceWordsAndPresets)
+TEST(BulkAttrRules, ChoiceWords)
 {
     CBulkAttrChoices c;
     // Boxes inside unchecked groups choose nothing: only the beep.
@@ -41,15 +39,6 @@ TEST(BulkAttrRules, ChoiceWordsAndPresets)
     EXPECT_EQ(BulkSortMode(c), 0x100u);
     c.m_nSortKey = 1;
     EXPECT_EQ(BulkSortMode(c), 0x101u);
-
-    const int presets[][3] = {
-        {FSO_ASCENDING | FSO_BY_NAME, 0, 0}, {FSO_DESCENDING | FSO_BY_EXT, 1, 1}, {FSO_BY_EXT, 0, 1}};
-    for (const auto &row : presets) {
-        CBulkAttrChoices p;
-        PresetBulkSort(p, row[0]);
-        EXPECT_EQ(p.m_nSortOrder, row[1]) << row[0];
-        EXPECT_EQ(p.m_nSortKey, row[2]) << row[0];
-    }
 }
 
 TEST(BulkAttrRecord, RootKeepsItsAttributesAndAnEmptyDirectoryStillGetsItsOwn)
