@@ -5,8 +5,12 @@
 
 void CMainDlg::OptionsCommand()
 {
+    // Shift or the right button held selects the bulk attribute settings instead of the options.
     if (UiIsKeyDown(VK_SHIFT) || UiIsKeyDown(VK_RBUTTON)) {
-        UiMessageBeep(0);
+        EnableUserInterface(false);
+        m_tree.ApplyBulkAttributes();
+        EnableUserInterface(true);
+        RefreshReport();
         return;
     }
     EnableUserInterface(false);

@@ -43,6 +43,9 @@ public:
     // their total size; with bUnprocessedOnly only the entries not yet processed count.
     uint64_t CountFiles(HTREEITEM hItem, DWORD &dwCount, bool bUnprocessedOnly) const;
 
+    // The bulk settings dialog, then its choices applied to every record (dialogs/BulkAttrApply.cpp).
+    void ApplyBulkAttributes();
+
     // Label editing.
     // Ends a label edit in progress now, keeping (false) or discarding (true) the text.
     void EndLabelEdit(bool bCancel);

@@ -1,4 +1,4 @@
-// The options command of the real main window: the alternative with Shift or the right button,
+// The options command of the real main window: the bulk settings with Shift or the right button,
 // the dialog in the busy state, the report pane and the run with files following the files
 // option, and the options reaching the settings file at exit.
 #include "MainDlgRun.h"
@@ -7,6 +7,8 @@
 #include "app/ToolCommands.h"
 #include "tree/OptionSet.h"
 
+#include "WindowText.h"
+
 namespace {
 
 void Click(HWND hDlg, int nID)
@@ -14,18 +16,25 @@ void Click(HWND hDlg, int nID)
     ::SendMessageW(::GetDlgItem(hDlg, nID), BM_CLICK, 0, 0);
 }
 
-TEST(OptionsCommand, ShiftOrTheRightButtonBeepsAndOpensNoDialog)
+TEST(OptionsCommand, ShiftOrTheRightButtonOpensTheBulkSettingsWhereNothingChosenOnlyBeeps)
 {
     for (int vk : {VK_SHIFT, VK_RBUTTON}) {
         CMainDlgRun run;
         CMainDlg &dlg = run.m_dlg;
         run.Step([&] {
             run.m_seams.m_mapKeysDown[vk] = true;
+            run.m_seams.m_listDialogActions.push_back([&](CDialog &bulk) {
+                EXPECT_EQ(Text(bulk.m_hWnd), L"( ^ _ ^ ; ) 属性･ﾀｲﾑｽﾀﾝﾌﾟをまとめて設定 ( ^ _ ^ ; )") << vk;
+                EXPECT_TRUE(dlg.IsBusy());
+                EXPECT_FALSE(IsToolEnabled(dlg, ID_OPTIONS));
+                EXPECT_EQ(::GetWindow(bulk.m_hWnd, GW_OWNER), dlg.m_hWnd);
+                bulk.PostButtonClick(IDOK);
+            });
             ClickToolButton(dlg, ID_OPTIONS);
         });
         run.Step([&] {
             EXPECT_EQ(run.m_seams.m_listBeeps, std::vector<UINT>{0}) << vk;
-            EXPECT_EQ(run.m_seams.m_nDialogs, 1) << vk; // the main window's own
+            EXPECT_EQ(run.m_seams.m_nDialogs, 2) << vk; // the main window's own and the bulk settings
             EXPECT_FALSE(dlg.IsBusy());
             EXPECT_TRUE(IsToolEnabled(dlg, ID_OPTIONS));
             run.m_seams.m_mapKeysDown[vk] = false;
