@@ -2,21 +2,25 @@
 # The copy engine against Wine's xcopy and against cp -a (the machine's floor), in one sitting:
 #   small: 40 x 10 x 10 = 4,000 leaf directories (4,440 in all), 5 files of 2 KB in each leaf;
 #   large: 20 files of 50 MB.
-# Directories only is compared with "xcopy /T /E", a run with files with "xcopy /E" and "cp -a".
+# Directories only is compared with "xcopy /T /E", a run with files with "xcopy /E", "cp -a" and
+# the bare walk (bench_bare_walk.exe: find-first, create each directory, copy each file, nothing
+# else). Each TREE given (e.g. a copy of /usr/share/doc) is measured the same way, with files.
 # Each command runs ROUNDS times (default 3), interleaved with the others in a turning order, and
 # its shortest time counts: the machine is shared, and the others' load only ever adds.
 # "ours" is the run itself (ExecuteCopy, as the user starts it on a scanned tree); "process" is
 # the whole bench program, with Wine's start-up, the dialog and the building of the tree. The
 # Windows programs run under Wine; cp -a is the Linux side's own copy.
-#   bench/copy_bench.sh [WORK_DIR [ROUNDS]]   (default /tmp/pelnix-copy-bench; about 1.2 GB, kept)
+#   bench/copy_bench.sh [WORK_DIR [ROUNDS [TREE ...]]]   (default /tmp/pelnix-copy-bench; about 1.2 GB, kept)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 # The benchmarks are built only when asked for.
 (cd "$here/.." && . scripts/configure.sh && configure build/x64 cmake/toolchain-x86_64.cmake -DPELNIX_BENCH=ON &&
-  cmake --build build/x64 --target bench_copy_run -j 2 -- --no-print-directory >/dev/null)
+  cmake --build build/x64 --target bench_copy_run bench_bare_walk -j 2 -- --no-print-directory >/dev/null)
 build=$(cd "$here/../build/x64" && pwd)
 work=${1:-/tmp/pelnix-copy-bench}
 rounds=${2:-3}
+shift $(($# < 2 ? $# : 2))
+trees=("$@")
 export PELNIX_WINEPREFIX=$build/wineprefix
 wine_run() { "$here/../cmake/wine-run.sh" "$@"; }
 winpath() { local p=${1//\//\\}; echo "Z:$p"; }
@@ -65,6 +69,7 @@ timed() {
   keep "$name" "$(echo "$t1 - $t0" | bc)"
 }
 run_ours() { (cd "$build/bench" && wine_run bench_copy_run.exe "$@"); }
+bare() { timed "$1" wine_run "$build/bench/bench_bare_walk.exe" "$2" "$3"; }
 # Our bench program: also keeps the run's own time and its threads' CPU times.
 ours() {
   local name=$1
@@ -96,6 +101,7 @@ s_files() { ours files "$small" "$wdst" files; }
 s_files_closed() { ours files_closed "$small" "$wdst" files --no-expand; }
 s_xcopy_files() { timed xcopy_files wine_run xcopy /E /I /Q /Y "$small" "$wdst"; }
 s_cp_files() { timed cp_files cp -a "$work/small" "$dst"; }
+s_bare_files() { bare bare_files "$small" "$wdst"; }
 s_large() { ours large "$large" "$wdst" files; }
 s_xcopy_large() { timed xcopy_large wine_run xcopy /E /I /Q /Y "$large" "$wdst"; }
 s_cp_large() { timed cp_large cp -a "$work/large" "$dst"; }
@@ -103,8 +109,17 @@ for round in $(seq "$rounds"); do
   echo "round $round of $rounds ..."
   timed wine wine_run cmd /c exit
   in_turn "$round" s_dirs s_xcopy_dirs
-  in_turn "$round" s_files s_files_closed s_xcopy_files s_cp_files
+  in_turn "$round" s_files s_files_closed s_xcopy_files s_cp_files s_bare_files
   in_turn "$round" s_large s_xcopy_large s_cp_large
+  for t in "${!trees[@]}"; do
+    src=${trees[$t]}
+    wsrc=$(winpath "$(cd "$src" && pwd)")
+    eval "t_ours() { ours tree$t '$wsrc' '$wdst' files; }"
+    eval "t_xcopy() { timed tree$t.xcopy wine_run xcopy /E /I /Q /Y '$wsrc' '$wdst'; }"
+    eval "t_cp() { timed tree$t.cp cp -a '$src' '$dst'; }"
+    eval "t_bare() { bare tree$t.bare '$wsrc' '$wdst'; }"
+    in_turn "$round" t_ours t_xcopy t_cp t_bare
+  done
 done
 rm -rf "$dst"
 
@@ -120,7 +135,15 @@ echo "  with files, tree kept closed: ours $(b files_closed) (process $(b files_
   "CPU: UI thread $(b files_closed.ui), worker $(b files_closed.worker))"
 echo "  xcopy /E $(b xcopy_files), cp -a $(b cp_files); ours/xcopy $(ratio "${best[files]}" "${best[xcopy_files]}")" \
   "(closed $(ratio "${best[files_closed]}" "${best[xcopy_files]}")), ours/cp -a $(ratio "${best[files]}" "${best[cp_files]}")"
+echo "  bare walk $(b bare_files); ours/bare walk $(ratio "${best[files]}" "${best[bare_files]}")"
 echo "large files: 20 x 50 MB"
 echo "  ours $(b large) (process $(b large.process), CPU: UI thread $(b large.ui), worker $(b large.worker));" \
   "xcopy /E $(b xcopy_large), cp -a $(b cp_large)"
 echo "  ours/xcopy $(ratio "${best[large]}" "${best[xcopy_large]}"), ours/cp -a $(ratio "${best[large]}" "${best[cp_large]}")"
+for t in "${!trees[@]}"; do
+  src=${trees[$t]}
+  echo "$src: $(find "$src" -type d | wc -l) directories, $(find "$src" -type f | wc -l) files, $(du -sh "$src" | cut -f1)"
+  echo "  with files, tree following the copy: ours $(b tree$t) (CPU: UI thread $(b tree$t.ui), worker $(b tree$t.worker));" \
+    "xcopy /E $(b tree$t.xcopy), bare walk $(b tree$t.bare), cp -a $(b tree$t.cp)"
+  echo "  ours/xcopy $(ratio "${best[tree$t]}" "${best[tree$t.xcopy]}"), ours/bare walk $(ratio "${best[tree$t]}" "${best[tree$t.bare]}")"
+done

@@ -74,7 +74,10 @@ size_t AddLevel(CDirTreeCtrl &tree, HTREEITEM hParent, CItemInfo &dir, const std
         auto pDir = MakeScanRecord(fdDir, strDir);
         CItemInfo &child = *pDir;
         HTREEITEM hItem = tree.InsertItemData(hParent, std::move(pDir), TVI_LAST);
-        nDirs += 1 + AddLevel(tree, hItem, child, strDir + L"\\" + fdDir.cFileName);
+        ++nDirs;
+        // A link is a node without files, as the scan leaves it.
+        if (!(fdDir.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+            nDirs += AddLevel(tree, hItem, child, strDir + L"\\" + fdDir.cFileName);
     }
     return nDirs;
 }
