@@ -13,11 +13,6 @@ namespace {
 
 const wchar_t kMarker[] = L"(not refreshed)";
 
-void Click(HWND hDlg, int nID)
-{
-    ::SendMessageW(::GetDlgItem(hDlg, nID), BM_CLICK, 0, 0);
-}
-
 // Every node's record by its label.
 std::map<std::wstring, HTREEITEM> Nodes(const CDirTreeCtrl &tree)
 {

@@ -11,11 +11,6 @@
 
 namespace {
 
-void Click(HWND hDlg, int nID)
-{
-    ::SendMessageW(::GetDlgItem(hDlg, nID), BM_CLICK, 0, 0);
-}
-
 TEST(OptionsCommand, ShiftOrTheRightButtonOpensTheBulkSettingsWhereNothingChosenOnlyBeeps)
 {
     for (int vk : {VK_SHIFT, VK_RBUTTON}) {

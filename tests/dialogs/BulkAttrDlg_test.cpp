@@ -15,22 +15,6 @@
 
 namespace {
 
-// Clicks as a person would: auto check boxes and radios change, the dialog gets BN_CLICKED.
-void Click(HWND hDlg, int nID)
-{
-    ::SendMessageW(::GetDlgItem(hDlg, nID), BM_CLICK, 0, 0);
-}
-
-bool Checked(HWND hDlg, int nID)
-{
-    return ::IsDlgButtonChecked(hDlg, nID) == BST_CHECKED;
-}
-
-bool Enabled(HWND hDlg, int nID)
-{
-    return ::IsWindowEnabled(::GetDlgItem(hDlg, nID)) != FALSE;
-}
-
 HWND FieldEdit(CDialog &dlg)
 {
     CDateTimeCmb *pField = static_cast<CBulkAttrDlg &>(dlg).GetTimeField();

@@ -32,22 +32,6 @@ inline void Later(HWND hDlg, std::function<void()> fn)
     ::SetTimer(hDlg, 1, USER_TIMER_MINIMUM, RunPendingStep);
 }
 
-// As a person clicks: auto buttons change, the dialog gets BN_CLICKED.
-inline void Click(HWND hDlg, int nID)
-{
-    ::SendMessageW(::GetDlgItem(hDlg, nID), BM_CLICK, 0, 0);
-}
-
-inline bool Checked(HWND hDlg, int nID)
-{
-    return ::IsDlgButtonChecked(hDlg, nID) == BST_CHECKED;
-}
-
-inline bool Enabled(HWND hDlg, int nID)
-{
-    return ::IsWindowEnabled(::GetDlgItem(hDlg, nID)) != FALSE;
-}
-
 inline std::wstring ItemText(HWND hDlg, int nID)
 {
     return Text(::GetDlgItem(hDlg, nID));

@@ -34,22 +34,6 @@ void Later(HWND hDlg, std::function<void()> fn)
     ::SetTimer(hDlg, 1, USER_TIMER_MINIMUM, RunStep);
 }
 
-// Clicks as a person would: auto check boxes and radios change, the dialog gets BN_CLICKED.
-void Click(HWND hDlg, int nID)
-{
-    ::SendMessageW(::GetDlgItem(hDlg, nID), BM_CLICK, 0, 0);
-}
-
-bool Checked(HWND hDlg, int nID)
-{
-    return ::IsDlgButtonChecked(hDlg, nID) == BST_CHECKED;
-}
-
-bool Enabled(HWND hDlg, int nID)
-{
-    return ::IsWindowEnabled(::GetDlgItem(hDlg, nID)) != FALSE;
-}
-
 bool IsDirectory(const std::wstring &strPath)
 {
     DWORD a = ::GetFileAttributesW(strPath.c_str());

@@ -52,16 +52,8 @@ void ClickBox(HWND hDlg, int nId)
 
 TEST_F(BulkAttr, ShiftWithOptionsClearsTheProcessedMarksAfterARun)
 {
-    const std::wstring strSource = *m_pFolder / L"複写元";
-    ASSERT_TRUE(::CreateDirectoryW(strSource.c_str(), nullptr));
-    CreateSampleTree(strSource);
-    WriteSettings(L"[CopyFile]\r\nNotCopyFile=0\r\n");
-    ASSERT_NE(StartPelnix(), nullptr);
+    StartOnScannedSample();
     HWND hTree = Control(IDC_DIRTREE), hBar = Control(IDC_TOOLBAR);
-
-    PressToolButton(hBar, ID_SELECT_SOURCE);
-    ChooseFolder(m_app, L"複写元ﾃﾞｨﾚｸﾄﾘの選択", strSource);
-    WaitUntilIdle();
     ASSERT_GT(GetTreeOutline(hTree).size(), 1u) << "the source scan filled no tree";
     const std::map<std::wstring, int> scanned = NodeImages(hTree);
 

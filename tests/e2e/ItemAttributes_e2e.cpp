@@ -35,15 +35,8 @@ std::wstring ListLine(HWND hList, int nIndex)
 
 TEST_F(ItemAttributes, OneFileGetsReadOnlyAndATypedTimeInTheRun)
 {
-    const std::wstring strSource = *m_pFolder / L"複写元";
-    ASSERT_TRUE(::CreateDirectoryW(strSource.c_str(), nullptr));
-    CreateSampleTree(strSource);
-    WriteSettings(L"[CopyFile]\r\nNotCopyFile=0\r\n");
-    ASSERT_NE(StartPelnix(), nullptr);
+    StartOnScannedSample();
     HWND hTree = Control(IDC_DIRTREE), hBar = Control(IDC_TOOLBAR);
-    PressToolButton(hBar, ID_SELECT_SOURCE);
-    ChooseFolder(m_app, L"複写元ﾃﾞｨﾚｸﾄﾘの選択", strSource);
-    WaitUntilIdle();
     HTREEITEM hDocs = FindTreeItem(hTree, {L"[ root ]", L"Documents"});
     ASSERT_NE(hDocs, nullptr);
     SelectTreeItem(hTree, hDocs);

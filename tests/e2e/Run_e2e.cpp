@@ -74,16 +74,8 @@ TEST_F(Run, DirectoriesOnlyIntoATypedDestination)
 
 TEST_F(Run, WithFilesFromAScannedSource)
 {
-    const std::wstring strSource = *m_pFolder / L"複写元";
-    ASSERT_TRUE(::CreateDirectoryW(strSource.c_str(), nullptr));
-    CreateSampleTree(strSource);
-    WriteSettings(L"[CopyFile]\r\nNotCopyFile=0\r\n");
-    ASSERT_NE(StartPelnix(), nullptr);
-    HWND hTree = Control(IDC_DIRTREE), hBar = Control(IDC_TOOLBAR);
-
-    PressToolButton(hBar, ID_SELECT_SOURCE);
-    ChooseFolder(m_app, L"複写元ﾃﾞｨﾚｸﾄﾘの選択", strSource);
-    WaitUntilIdle();
+    StartOnScannedSample();
+    HWND hTree = Control(IDC_DIRTREE);
     ASSERT_GT(GetTreeOutline(hTree).size(), 1u) << "the source scan filled no tree";
     ASSERT_NE(FindTreeItem(hTree, {L"[ root ]", L"資料", L"画像", L"2024年"}), nullptr);
 

@@ -3,11 +3,13 @@
 #include "Controls.h"
 #include "Dialogs.h"
 #include "Options.h"
+#include "SampleTree.h"
 #include "Screenshot.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 
 #include "res/resource.h"
 
@@ -77,6 +79,21 @@ HWND CPelnixScenario::StartPelnix()
     m_app.Start(m_pFolder->Exe());
     m_hMain = m_app.WaitMainWindow(PELNIX_CAPTION);
     return m_hMain;
+}
+
+std::wstring CPelnixScenario::StartOnScannedSample()
+{
+    const std::wstring strSource = *m_pFolder / L"複写元";
+    if (!::CreateDirectoryW(strSource.c_str(), nullptr))
+        throw std::runtime_error("the source folder could not be made");
+    CreateSampleTree(strSource);
+    WriteSettings(L"[CopyFile]\r\nNotCopyFile=0\r\n");
+    if (!StartPelnix())
+        throw std::runtime_error("the main window did not appear");
+    PressToolButton(Control(IDC_TOOLBAR), ID_SELECT_SOURCE);
+    ChooseFolder(m_app, L"複写元ﾃﾞｨﾚｸﾄﾘの選択", strSource);
+    WaitUntilIdle();
+    return strSource;
 }
 
 HWND CPelnixScenario::Control(int nId) const

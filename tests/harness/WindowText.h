@@ -1,4 +1,4 @@
-// Reading a window from a test: its text and its class name.
+// Reading a window from a test (its text, its class name, a button's state) and clicking a button.
 #pragma once
 #include <windows.h>
 
@@ -16,4 +16,20 @@ inline std::wstring ClassOf(HWND hWnd)
     wchar_t sz[256] = {};
     ::GetClassNameW(hWnd, sz, 256);
     return sz;
+}
+
+// Clicks as a person would: auto check boxes and radios change, the dialog gets BN_CLICKED.
+inline void Click(HWND hDlg, int nID)
+{
+    ::SendMessageW(::GetDlgItem(hDlg, nID), BM_CLICK, 0, 0);
+}
+
+inline bool Checked(HWND hDlg, int nID)
+{
+    return ::IsDlgButtonChecked(hDlg, nID) == BST_CHECKED;
+}
+
+inline bool Enabled(HWND hDlg, int nID)
+{
+    return ::IsWindowEnabled(::GetDlgItem(hDlg, nID)) != FALSE;
 }
