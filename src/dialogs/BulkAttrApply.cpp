@@ -2,7 +2,7 @@
 #include "dialogs/BulkAttrDlg.h"
 #include "dialogs/ItemAttrRules.h"
 #include "framework/Seams.h"
-#include "support/Pump.h"
+#include "support/StatusPacer.h"
 #include "tree/DirTreeCtrl.h"
 
 namespace {
@@ -29,18 +29,12 @@ void CDirTreeCtrl::ApplyBulkAttributes()
 
     // Nothing to cancel: the pass only changes records in memory and ends soon.
     OpenStatusWnd(false);
-    SetStatus(kBulkStatusText, L"");
-    PumpMessages();
-    ULONGLONG ullShown = ::GetTickCount64();
+    CStatusPacer pacer(m_pStatusWnd);
+    pacer.ShowPhase(kBulkStatusText, L"");
     // The records are only changed, never added or removed, so the list stays valid while the
     // queue is drained: the main window is busy and its tree locked.
     for (const auto &pRecord : GetItemDataList()) {
-        // A name per record would cost more than the pass itself on a large tree.
-        if (::GetTickCount64() - ullShown >= PUMP_DUE_MS) {
-            SetStatus(nullptr, pRecord->m_strName.c_str());
-            PumpMessages();
-            ullShown = ::GetTickCount64();
-        }
+        pacer.ShowItem(nullptr, pRecord->m_strName.c_str());
         if (ApplyBulkToRecord(*pRecord, choices, true))
             UpdateItemImage(pRecord->m_hTreeItem);
     }
