@@ -37,7 +37,7 @@ TEST(ItemAttrRules, EnabledControlsFollowTheTable)
 {
     struct {
         bool S, F, R, N, E, bSpecified;
-        const char *pszStates; // syscl, src+spec, field, attrs, name, list, del+proc, sort
+        const char *pszStates; // syscl, src+specified, field, attrs, name, list, del+proc, sort
     } rows[] = {
         {true, false, true, true, false, false, "00000000"},  // the root: nothing of its own to edit
         {false, false, true, true, true, false, "00000000"},  // the root without files either
