@@ -1,4 +1,5 @@
 #include "dialogs/BulkAttrDlg.h"
+#include "dialogs/TimeField.h"
 
 #include "datetime/DateTimeCmb.h"
 #include "framework/Captions.h"
@@ -41,13 +42,7 @@ BOOL CBulkAttrDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
-    m_pTimeField = std::make_unique<CDateTimeCmb>();
-    m_pTimeField->Create(IDC_ATTR_TIME_PLACEHOLDER, IDC_DATETIME, m_hWnd, nullptr, 9);
-    if (m_pTimeField->m_hWnd) {
-        // The time choices' group ends at the field, for the data exchange and the arrow keys.
-        const LONG lStyle = ::GetWindowLongW(m_pTimeField->m_hWnd, GWL_STYLE);
-        ::SetWindowLongW(m_pTimeField->m_hWnd, GWL_STYLE, lStyle | WS_GROUP);
-    }
+    m_pTimeField = CreateTimeField(m_hWnd);
     UpdateControlStates();
     return TRUE;
 }

@@ -1,4 +1,5 @@
 #include "dialogs/ItemAttrDlg.h"
+#include "dialogs/TimeField.h"
 
 #include "datetime/DateTimeCmb.h"
 #include "dialogs/ItemAttrRules.h"
@@ -57,13 +58,7 @@ BOOL CItemAttrDlg::OnInitDialog()
 {
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     CheckDlgButton(IDC_ATTR_SORT_BY_NAME, BST_CHECKED);
-    m_pDateTime = std::make_unique<CDateTimeCmb>();
-    m_pDateTime->Create(IDC_ATTR_TIME_PLACEHOLDER, IDC_DATETIME, m_hWnd, nullptr, 9);
-    if (m_pDateTime->m_hWnd) {
-        // It ends the timestamp radio group, as the placeholder did.
-        const LONG style = ::GetWindowLongW(m_pDateTime->m_hWnd, GWL_STYLE);
-        ::SetWindowLongW(m_pDateTime->m_hWnd, GWL_STYLE, style | WS_GROUP);
-    }
+    m_pDateTime = CreateTimeField(m_hWnd);
     m_strDirName = m_item.m_strName;
     m_strSourcePath = m_item.m_strSourcePath.empty() ? NOT_AVAILABLE : m_item.m_strSourcePath;
     SyncTarget(false, true);

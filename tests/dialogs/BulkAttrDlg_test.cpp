@@ -75,21 +75,13 @@ TEST(BulkAttrDlg, EveryControlInOrderWithTheFieldAfterTheExplicitTimeChoice)
         HICON hIcon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_ATTR));
         ASSERT_NE(hIcon, nullptr);
         EXPECT_EQ(dlg.SendMessage(WM_GETICON, ICON_BIG), reinterpret_cast<LRESULT>(hIcon));
-        std::vector<HWND> children;
-        for (HWND h = ::GetWindow(hDlg, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT))
-            children.push_back(h);
+        const std::vector<HWND> children = ChildWindows(hDlg);
         ASSERT_EQ(children.size(), std::size(expected));
         int nEtched = 0;
         for (size_t i = 0; i < children.size(); ++i) {
             HWND h = children[i];
             const CExpected &e = expected[i];
-            EXPECT_EQ(static_cast<short>(::GetDlgCtrlID(h)), e.nID) << i;
-            if (e.pszClass) {
-                EXPECT_EQ(ClassOf(h), e.pszClass) << i;
-            }
-            if (e.pszText) {
-                EXPECT_EQ(Text(h), e.pszText) << i;
-            }
+            ExpectControl(h, e, i);
             const LONG style = ::GetWindowLongW(h, GWL_STYLE);
             if (ClassOf(h) == L"Static" && (style & SS_TYPEMASK) == SS_ETCHEDFRAME)
                 ++nEtched;

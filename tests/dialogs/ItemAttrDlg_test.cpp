@@ -95,19 +95,11 @@ TEST_F(AttrDialogTest, EveryControlInOrderWhereTheTemplateSaysAndTheFieldAfterTh
         EXPECT_EQ(::GetWindow(hDlg, GW_OWNER), m_host.Window());
         EXPECT_EQ(dlg.SendMessage(WM_GETICON, ICON_BIG),
                   reinterpret_cast<LRESULT>(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_ATTR))));
-        std::vector<HWND> children;
-        for (HWND h = ::GetWindow(hDlg, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT))
-            children.push_back(h);
+        const std::vector<HWND> children = ChildWindows(hDlg);
         ASSERT_EQ(children.size(), std::size(expected));
         for (size_t i = 0; i < children.size(); ++i) {
             const CExpected &e = expected[i];
-            EXPECT_EQ(static_cast<short>(::GetDlgCtrlID(children[i])), e.nID) << i;
-            if (e.pszClass) {
-                EXPECT_EQ(ClassOf(children[i]), e.pszClass) << i;
-            }
-            if (e.pszText) {
-                EXPECT_EQ(Text(children[i]), e.pszText) << i;
-            }
+            ExpectControl(children[i], e, i);
             // Position and size are converted one by one, as the dialog manager does.
             RECT rcWant = e.rc;
             ::MapDialogRect(hDlg, &rcWant);

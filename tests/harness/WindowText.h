@@ -2,7 +2,10 @@
 #pragma once
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <string>
+#include <vector>
 
 inline std::wstring Text(HWND hWnd)
 {
@@ -32,4 +35,26 @@ inline bool Checked(HWND hDlg, int nID)
 inline bool Enabled(HWND hDlg, int nID)
 {
     return ::IsWindowEnabled(::GetDlgItem(hDlg, nID)) != FALSE;
+}
+
+// A window's children in their order (for a dialog, the template's).
+inline std::vector<HWND> ChildWindows(HWND hParent)
+{
+    std::vector<HWND> children;
+    for (HWND h = ::GetWindow(hParent, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT))
+        children.push_back(h);
+    return children;
+}
+
+// The control's id, class and text against a row of a template table; a null class or text is
+// not checked. nIndex names the row in a failure.
+template <class Row> void ExpectControl(HWND hCtrl, const Row &row, size_t nIndex)
+{
+    EXPECT_EQ(static_cast<short>(::GetDlgCtrlID(hCtrl)), row.nID) << nIndex;
+    if (row.pszClass) {
+        EXPECT_EQ(ClassOf(hCtrl), row.pszClass) << nIndex;
+    }
+    if (row.pszText) {
+        EXPECT_EQ(Text(hCtrl), row.pszText) << nIndex;
+    }
 }
