@@ -1,4 +1,5 @@
-"""IDR_MAINFRAME, the program icon: two folders, the second a copy of the first, joined by an arrow."""
+"""IDR_MAINFRAME, the program icon: two folders, the second a copy of the first, joined by an arrow;
+at 16, 20, 24, 32, 48 and 64 pixels, the small and large sizes of 100 to 200 %."""
 import os
 
 from artlib import BLUE, Canvas, folder, write_icon_or_cursor
@@ -20,4 +21,4 @@ def app_icon(size):
 
 
 def draw(res):
-    write_icon_or_cursor(os.path.join(res, "Pelnix.ico"), [app_icon(32), app_icon(16)])
+    write_icon_or_cursor(os.path.join(res, "Pelnix.ico"), [app_icon(n) for n in (16, 20, 24, 32, 48, 64)])

@@ -2,7 +2,7 @@
 a clock face over its lower right corner for the timestamp.
 
 Written as raw resources (the images and the group directory) for AttrIcon.rc to declare with image
-ids of their own, as the options icon is; Attr.ico holds the same two images for viewing.
+ids of their own, as the options icon is; Attr.ico holds the same images for viewing.
 """
 import os
 import struct
@@ -51,11 +51,13 @@ def attr_icon(size):
     return c
 
 
-FIRST_IMAGE_ID = 1461  # the images' ids, 1461 (32 x 32) and 1462 (16 x 16), as AttrIcon.rc declares them
+FIRST_IMAGE_ID = 1461  # the images' ids, one a size from the smallest on, as AttrIcon.rc declares them
+# the small and large sizes of 100 to 200 %
+ICON_SIZES = (16, 20, 24, 32, 48)
 
 
 def draw(res):
-    images = [attr_icon(32), attr_icon(16)]
+    images = [attr_icon(n) for n in ICON_SIZES]
     write_icon_or_cursor(os.path.join(res, "Attr.ico"), images)
     group = struct.pack("<HHH", 0, 1, len(images))
     for i, c in enumerate(images):

@@ -49,11 +49,13 @@ def options_icon(size):
     return c
 
 
-FIRST_IMAGE_ID = 1511  # the images' ids, 1511 (32 x 32) and 1512 (16 x 16), as Options.rc declares them
+FIRST_IMAGE_ID = 1511  # the images' ids, one a size from the smallest on, as Options.rc declares them
+# the small and large sizes of 100 to 200 %
+ICON_SIZES = (16, 20, 24, 32, 48)
 
 
 def draw(res):
-    images = [options_icon(32), options_icon(16)]
+    images = [options_icon(n) for n in ICON_SIZES]
     group = struct.pack("<HHH", 0, 1, len(images))
     for i, c in enumerate(images):
         blob = dib32(c)

@@ -8,6 +8,7 @@
 #include "framework/Seams.h"
 #include "res/resource.h"
 #include "support/Dpi.h"
+#include "support/DpiArt.h"
 #include "support/FileSystem.h"
 #include "tree/NodeImage.h"
 
@@ -29,29 +30,18 @@ HFONT CreateReportFont(int nDpi)
 
 } // namespace
 
-CMainDlg::CMainDlg(HWND hParent)
-    : CDialog(IDD_PELNIX_DIALOG, hParent), m_strSettingsPath(GetSettingsFilePath()),
-      m_hIcon(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME)))
-{
-}
+CMainDlg::CMainDlg(HWND hParent) : CDialog(IDD_PELNIX_DIALOG, hParent), m_strSettingsPath(GetSettingsFilePath()) {}
 
 BOOL CMainDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
-    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
-
     LoadSettings(m_strSettingsPath, m_tree, m_settings);
 
     m_wndToolBar.Create(m_hWnd, IDC_TOOLBAR);
 
-    HINSTANCE hInst = ::GetModuleHandleW(nullptr);
     m_tree.SubclassDlgItem(IDC_DIRTREE, m_hWnd);
     m_nDpi = GetWindowDpi(m_hWnd);
     ApplyDpi(m_nDpi);
-    m_tree.SetDragCursors(::LoadCursorW(hInst, MAKEINTRESOURCEW(IDC_DRAG_MOVE)),
-                          ::LoadCursorW(hInst, MAKEINTRESOURCEW(IDC_DRAG_NODROP)),
-                          ::LoadCursorW(hInst, MAKEINTRESOURCEW(IDC_DRAG_COPY)));
     m_tree.EnsureRootItem();
 
     RECT rc;
@@ -72,7 +62,7 @@ LRESULT CMainDlg::WindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam)
             break;
         OnPaint();
         return 0;
-    case WM_QUERYDRAGICON: return reinterpret_cast<LRESULT>(m_hIcon);
+    case WM_QUERYDRAGICON: return reinterpret_cast<LRESULT>(m_icons.GetLarge());
     case WM_SIZE: {
         LRESULT lResult = CDialog::WindowProc(uMsg, wParam, lParam);
         ArrangeControls();
@@ -101,6 +91,14 @@ void CMainDlg::ApplyDpi(int nDpi)
     m_fontReport.Attach(hFont);
     m_tree.SetItemImageList(PickArtResource(nDpi, IDB_DIRTREE, IDB_DIRTREE_150, IDB_DIRTREE_200),
                             ArtSizeForDpi(NODE_IMAGE_SIZE, nDpi), NODE_IMAGE_MASK);
+    m_icons.Apply(m_hWnd, IDR_MAINFRAME, nDpi);
+    // The tree borrows the cursors: it gets the new ones before the old ones go.
+    CCursor cursorMove(LoadCursorForDpi(IDC_DRAG_MOVE, nDpi)), cursorNoDrop(LoadCursorForDpi(IDC_DRAG_NODROP, nDpi));
+    CCursor cursorCopy(LoadCursorForDpi(IDC_DRAG_COPY, nDpi));
+    m_tree.SetDragCursors(cursorMove, cursorNoDrop, cursorCopy);
+    m_cursorMove = std::move(cursorMove);
+    m_cursorNoDrop = std::move(cursorNoDrop);
+    m_cursorCopy = std::move(cursorCopy);
 }
 
 void CMainDlg::OnDpiChanged(int nDpi, const RECT &rcSuggested)
@@ -121,7 +119,7 @@ void CMainDlg::OnPaint()
     ::SendMessageW(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0);
     RECT rc = GetClientRect();
     int cx = ::GetSystemMetrics(SM_CXICON), cy = ::GetSystemMetrics(SM_CYICON);
-    ::DrawIcon(hdc, (rc.right - rc.left - cx + 1) / 2, (rc.bottom - rc.top - cy + 1) / 2, m_hIcon);
+    ::DrawIcon(hdc, (rc.right - rc.left - cx + 1) / 2, (rc.bottom - rc.top - cy + 1) / 2, m_icons.GetLarge());
     ::EndPaint(m_hWnd, &ps);
 }
 

@@ -9,6 +9,7 @@
 #include "app/Settings.h"
 #include "framework/Dialog.h"
 #include "framework/Handles.h"
+#include "support/DpiArt.h"
 #include "tree/DirTreeCtrl.h"
 
 #include <string>
@@ -88,9 +89,10 @@ private:
     CCommandStates CurrentCommandStates() const;
 
     int m_bBusy = 0;
-    bool m_bDispatching = false;     // a command is under way
-    HICON m_hIcon;                   // shared resource icon: not destroyed
-    int m_nDpi = 96;                 // the window's DPI, for everything drawn at a fixed size
-    CFont m_fontReport;              // fixed pitch, for the report pane
-    HCURSOR m_hcurRestore = nullptr; // the cursor before the wait cursor
+    bool m_bDispatching = false;                        // a command is under way
+    CWindowIcons m_icons;                               // the caption's icons at the window's DPI
+    CCursor m_cursorMove, m_cursorNoDrop, m_cursorCopy; // the tree's drag cursors at the window's DPI
+    int m_nDpi = 96;                                    // the window's DPI, for everything drawn at a fixed size
+    CFont m_fontReport;                                 // fixed pitch, for the report pane
+    HCURSOR m_hcurRestore = nullptr;                    // the cursor before the wait cursor
 };

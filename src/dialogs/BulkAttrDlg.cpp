@@ -5,16 +5,14 @@
 #include "framework/Captions.h"
 #include "framework/Seams.h"
 #include "res/resource.h"
+#include "support/Dpi.h"
 #include "support/TimeConvert.h"
 
 namespace {
 const wchar_t kNoTimeMessage[] = L"設定するﾀｲﾑｽﾀﾝﾌﾟを入力してください。";
 } // namespace
 
-CBulkAttrDlg::CBulkAttrDlg(HWND hParent)
-    : CDialog(IDD_BULK_ATTR, hParent), m_hIcon(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_ATTR)))
-{
-}
+CBulkAttrDlg::CBulkAttrDlg(HWND hParent) : CDialog(IDD_BULK_ATTR, hParent) {}
 
 CBulkAttrDlg::~CBulkAttrDlg() = default;
 
@@ -41,7 +39,7 @@ void CBulkAttrDlg::DoDataExchange(CDataExchange &dx)
 BOOL CBulkAttrDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    m_icons.Apply(m_hWnd, IDI_ATTR, GetWindowDpi(m_hWnd));
     m_pTimeField = CreateTimeField(m_hWnd);
     UpdateControlStates();
     return TRUE;

@@ -3,6 +3,7 @@
 #pragma once
 #include "dialogs/BulkAttrRules.h"
 #include "framework/Dialog.h"
+#include "support/DpiArt.h"
 
 #include <memory>
 
@@ -28,6 +29,6 @@ protected:
     void UpdateControlStates();
 
 private:
-    HICON m_hIcon; // shared resource icon: not destroyed
+    CWindowIcons m_icons; // the caption's icons at the dialog's DPI
     std::unique_ptr<CDateTimeCmb> m_pTimeField;
 };

@@ -4,6 +4,7 @@
 #include "datetime/DateTimeCmb.h"
 #include "dialogs/ItemAttrRules.h"
 #include "res/resource.h"
+#include "support/Dpi.h"
 #include "support/TimeText.h"
 
 namespace {
@@ -31,10 +32,7 @@ void SetRight(HWND hDlg, int nID, int nRight)
 
 } // namespace
 
-CItemAttrDlg::CItemAttrDlg(HWND hParent)
-    : CDialog(IDD_ITEM_ATTR, hParent), m_hIcon(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_ATTR)))
-{
-}
+CItemAttrDlg::CItemAttrDlg(HWND hParent) : CDialog(IDD_ITEM_ATTR, hParent) {}
 
 CItemAttrDlg::~CItemAttrDlg() = default;
 
@@ -56,7 +54,7 @@ void CItemAttrDlg::DoDataExchange(CDataExchange &dx)
 
 BOOL CItemAttrDlg::OnInitDialog()
 {
-    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    m_icons.Apply(m_hWnd, IDI_ATTR, GetWindowDpi(m_hWnd));
     CheckDlgButton(IDC_ATTR_SORT_BY_NAME, BST_CHECKED);
     m_pDateTime = CreateTimeField(m_hWnd);
     m_strDirName = m_item.m_strName;

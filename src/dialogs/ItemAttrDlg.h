@@ -5,6 +5,7 @@
 // enabled controls, layout), ItemAttrHandlers.cpp (the buttons and the list).
 #pragma once
 #include "framework/Dialog.h"
+#include "support/DpiArt.h"
 #include "tree/ItemInfo.h"
 
 #include <memory>
@@ -69,5 +70,5 @@ private:
     int m_nMinWidth = 0;           // the first window size, kept as the least
     int m_nMinHeight = 0;
     int m_nRightMargin = 0; // free client width right of the stretched controls
-    HICON m_hIcon;          // shared resource icon: not destroyed
+    CWindowIcons m_icons;   // the caption's icons at the dialog's DPI
 };

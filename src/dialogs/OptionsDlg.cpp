@@ -4,6 +4,7 @@
 #include "framework/Captions.h"
 #include "framework/Seams.h"
 #include "res/resource.h"
+#include "support/Dpi.h"
 #include "support/FileSystem.h"
 #include "support/FolderDialog.h"
 #include "support/Path.h"
@@ -15,10 +16,7 @@ const wchar_t *const OVERWRITE_MODE_TEXTS[] = {L"無条件に上書き", L"複�
                                                L"上書きしない"};
 } // namespace
 
-COptionsDlg::COptionsDlg(HWND hParent)
-    : CDialog(IDD_OPTIONS, hParent), m_hIcon(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_OPTIONS)))
-{
-}
+COptionsDlg::COptionsDlg(HWND hParent) : CDialog(IDD_OPTIONS, hParent) {}
 
 void COptionsDlg::LoadFrom(const OptionSet &options)
 {
@@ -76,7 +74,7 @@ BOOL COptionsDlg::OnInitDialog()
     for (const wchar_t *pszText : OVERWRITE_MODE_TEXTS)
         ::SendMessageW(hList, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(pszText));
     CDialog::OnInitDialog();
-    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    m_icons.Apply(m_hWnd, IDI_OPTIONS, GetWindowDpi(m_hWnd));
     UpdateOptionControls(false);
     return TRUE;
 }

@@ -1,6 +1,7 @@
 // The options dialog (IDD_OPTIONS): edits a copy of the option set; the caller copies it back on OK.
 #pragma once
 #include "framework/Dialog.h"
+#include "support/DpiArt.h"
 
 #include <string>
 
@@ -44,7 +45,7 @@ private:
     // message) keeps the dialog open.
     bool TakeErrorLogDirectoryText();
 
-    HICON m_hIcon; // shared resource icon: not destroyed
+    CWindowIcons m_icons; // the caption's icons at the dialog's DPI
 };
 
 // Runs the dialog on the options; they change only when it ends with OK (then true).

@@ -44,7 +44,7 @@ public:
     // ends the drag. A move that cannot be completed is refused and keeps its source.
     void EndDrag(UINT nKeyFlags, POINT pt);
     void SetDragCursor(int nType);
-    // Cursors of DRAG_CURSOR_MOVE, _NODROP and _COPY (shared resources, not destroyed); null leaves the cursor.
+    // Cursors of DRAG_CURSOR_MOVE, _NODROP and _COPY, borrowed from the caller; null leaves the cursor.
     void SetDragCursors(HCURSOR hMove, HCURSOR hNoDrop, HCURSOR hCopy);
 
     bool IsDragging() const { return m_bDragging; }

@@ -71,6 +71,15 @@ TEST(MainDpi, ImagesFontAndRowsAreOfTheDisplaysSize)
         EXPECT_GT(rcButton.right - rcButton.left, pRow->nImage);
         EXPECT_GT(rcButton.bottom - rcButton.top, pRow->nImage);
 
+        // The caption's small icon is as large as a node image.
+        ICONINFO info = {};
+        ASSERT_TRUE(::GetIconInfo(reinterpret_cast<HICON>(dlg.SendMessage(WM_GETICON, ICON_SMALL, 0)), &info));
+        BITMAP bmIcon = {};
+        ::GetObjectW(info.hbmColor, sizeof(bmIcon), &bmIcon);
+        ::DeleteObject(info.hbmColor);
+        ::DeleteObject(info.hbmMask);
+        EXPECT_EQ(bmIcon.bmWidth, pRow->nImage);
+
         HWND hTree = dlg.GetDlgItem(IDC_DIRTREE);
         auto hNodes = reinterpret_cast<HIMAGELIST>(::SendMessageW(hTree, TVM_GETIMAGELIST, TVSIL_NORMAL, 0));
         const SIZE sizeNode = ImageSize(hNodes);

@@ -72,9 +72,10 @@ TEST(BulkAttrDlg, EveryControlInOrderWithTheFieldAfterTheExplicitTimeChoice)
         const LONG lDlgStyle = ::GetWindowLongW(hDlg, GWL_STYLE);
         EXPECT_FALSE(lDlgStyle & WS_THICKFRAME);
         EXPECT_TRUE(lDlgStyle & WS_SYSMENU);
-        HICON hIcon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_ATTR));
-        ASSERT_NE(hIcon, nullptr);
-        EXPECT_EQ(dlg.SendMessage(WM_GETICON, ICON_BIG), reinterpret_cast<LRESULT>(hIcon));
+        // At 96 DPI: the 32-pixel image of its icon.
+        const std::vector<BYTE> iconPixels = ResourceIconPixels(IDI_ATTR, 32);
+        ASSERT_FALSE(iconPixels.empty());
+        EXPECT_EQ(IconPixels(reinterpret_cast<HICON>(dlg.SendMessage(WM_GETICON, ICON_BIG))), iconPixels);
         const std::vector<HWND> children = ChildWindows(hDlg);
         ASSERT_EQ(children.size(), std::size(expected));
         int nEtched = 0;

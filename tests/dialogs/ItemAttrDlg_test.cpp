@@ -93,8 +93,8 @@ TEST_F(AttrDialogTest, EveryControlInOrderWhereTheTemplateSaysAndTheFieldAfterTh
         ASSERT_TRUE(::IsWindow(hDlg));
         EXPECT_EQ(Text(hDlg), L"ｻﾌﾞﾃﾞｨﾚｸﾄﾘ/複写対象ﾌｧｲﾙの属性");
         EXPECT_EQ(::GetWindow(hDlg, GW_OWNER), m_host.Window());
-        EXPECT_EQ(dlg.SendMessage(WM_GETICON, ICON_BIG),
-                  reinterpret_cast<LRESULT>(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_ATTR))));
+        EXPECT_EQ(IconPixels(reinterpret_cast<HICON>(dlg.SendMessage(WM_GETICON, ICON_BIG))),
+                  ResourceIconPixels(IDI_ATTR, 32));
         const std::vector<HWND> children = ChildWindows(hDlg);
         ASSERT_EQ(children.size(), std::size(expected));
         for (size_t i = 0; i < children.size(); ++i) {

@@ -134,9 +134,10 @@ TEST(OptionsDlg, EveryControlInOrderWithItsText)
         HWND hDlg = dlg.m_hWnd;
         ASSERT_TRUE(::IsWindow(hDlg));
         EXPECT_EQ(Text(hDlg), L"ｵﾌﾟｼｮﾝ");
-        HICON hIcon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_OPTIONS));
-        ASSERT_NE(hIcon, nullptr);
-        EXPECT_EQ(dlg.SendMessage(WM_GETICON, ICON_BIG), reinterpret_cast<LRESULT>(hIcon));
+        // At 96 DPI: the 32-pixel image of its icon.
+        const std::vector<BYTE> iconPixels = ResourceIconPixels(IDI_OPTIONS, 32);
+        ASSERT_FALSE(iconPixels.empty());
+        EXPECT_EQ(IconPixels(reinterpret_cast<HICON>(dlg.SendMessage(WM_GETICON, ICON_BIG))), iconPixels);
         const std::vector<HWND> children = ChildWindows(hDlg);
         ASSERT_EQ(children.size(), std::size(expected));
         int nEtched = 0, nGroupBoxes = 0;
