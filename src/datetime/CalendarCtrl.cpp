@@ -36,17 +36,18 @@ void CCalendarCtrl::LayOut()
         return;
     const RECT rc = GetClientRect();
     const SIZE size = m_btnPrev.GetBitmapSize();
-    const int y = (2 * m_cyCell - size.cy) / 2;
-    const RECT rcPrev = {2, y, 2 + size.cx, y + size.cy};
-    const RECT rcNext = {rc.right - 2 - size.cx, y, rc.right - 2, y + size.cy};
+    const int y = (2 * m_cyCell - size.cy) / 2, nMargin = m_measures.nMargin, nGap = m_measures.nHeaderGap;
+    const RECT rcPrev = {nMargin, y, nMargin + size.cx, y + size.cy};
+    const RECT rcNext = {rc.right - nMargin - size.cx, y, rc.right - nMargin, y + size.cy};
     m_btnPrev.MoveWindow(rcPrev);
     m_btnNext.MoveWindow(rcNext);
-    m_rcHeader = RECT{rcPrev.right + 4, 2, rcNext.left - 4, 2 * m_cyCell - 2};
-    m_rcToday = RECT{0, 9 * m_cyCell + 2, rc.right, rc.bottom};
+    m_rcHeader = RECT{rcPrev.right + nGap, nMargin, rcNext.left - nGap, 2 * m_cyCell - nMargin};
+    m_rcToday = RECT{0, 9 * m_cyCell + nMargin, rc.right, rc.bottom};
 }
 
 RECT CCalendarCtrl::GetIdealRect()
 {
+    m_measures = CalendarMeasuresFor(GetWindowDpi(m_hWnd));
     int cxName = 0, cyName = 0;
     for (int nColumn = 0; nColumn < 7; ++nColumn) {
         const SIZE size = MeasureText(GetWeekdayName(nColumn));
@@ -54,8 +55,8 @@ RECT CCalendarCtrl::GetIdealRect()
         cyName = std::max(cyName, static_cast<int>(size.cy));
     }
     m_cxCell = cxName * 3 / 2;
-    m_cyCell = cyName + 2;
-    return CalcDropRect(7 * m_cxCell + 2, 10 * cyName + 26);
+    m_cyCell = cyName + m_measures.nCellPadding;
+    return CalcDropRect(7 * m_cxCell + m_measures.nMargin, 10 * cyName + m_measures.nExtraHeight);
 }
 
 void CCalendarCtrl::SetDateText(const std::wstring &strText, bool bRedraw)

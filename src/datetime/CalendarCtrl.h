@@ -52,6 +52,7 @@ public:
     int GetCellHeight() const { return m_cyCell; }
     const RECT &GetHeaderRect() const { return m_rcHeader; }
     const RECT &GetTodayRect() const { return m_rcToday; }
+    const CCalendarMeasures &GetMeasures() const { return m_measures; }
     HWND GetPrevButton() const { return m_btnPrev; }
     HWND GetNextButton() const { return m_btnNext; }
     bool IsMenuOpen() const { return m_bMenuOpen != 0; }
@@ -70,6 +71,7 @@ protected:
     int m_bMenuOpen = 0;
     int m_cxCell = 0;
     int m_cyCell = 0;
+    CCalendarMeasures m_measures = CalendarMeasuresFor(kBaseDpi); // at the window's DPI from the first layout
     RECT m_rcHeader = {};
     RECT m_rcToday = {};
     RECT m_rcFocus = {};

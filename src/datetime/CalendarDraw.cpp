@@ -63,7 +63,7 @@ void CCalendarCtrl::DrawHeader(HDC hDC)
 void CCalendarCtrl::DrawToday(HDC hDC)
 {
     const COLORREF crLine = IsWindowEnabled() ? RGB(0, 0, 0) : ::GetSysColor(COLOR_BTNSHADOW);
-    CPen pen(::CreatePen(PS_SOLID, 1, crLine));
+    CPen pen(::CreatePen(PS_SOLID, m_measures.nPen, crLine));
     {
         CSelectObject select(hDC, pen);
         ::MoveToEx(hDC, m_rcToday.left, m_rcToday.top, nullptr);
@@ -71,8 +71,8 @@ void CCalendarCtrl::DrawToday(HDC hDC)
     }
     ::SetTextColor(hDC, crLine);
     const std::wstring strText = L"今日:" + FormatCTime(CTime::GetCurrentTime(), TIME_PART_DATE);
-    DrawTextInRect(hDC, strText, m_rcToday.left, m_rcToday.top + 1, m_rcToday.right, m_rcToday.bottom, 0, 0,
-                   DTR_HCENTER | DTR_VCENTER);
+    DrawTextInRect(hDC, strText, m_rcToday.left, m_rcToday.top + m_measures.nPen, m_rcToday.right, m_rcToday.bottom, 0,
+                   0, DTR_HCENTER | DTR_VCENTER);
 }
 
 void CCalendarCtrl::DrawCalendar(HDC hDC)
@@ -126,7 +126,7 @@ bool CCalendarCtrl::SelectCell(HDC hDC, int nColumn, int nRow)
     if (!::IsRectEmpty(&m_rcFocus))
         ::FrameRect(hDC, &m_rcFocus, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
     RECT rc = CellRect(nColumn, nRow);
-    ::InflateRect(&rc, -1, -1);
+    ::InflateRect(&rc, -m_measures.nPen, -m_measures.nPen);
     ::DrawFocusRect(hDC, &rc);
     m_rcFocus = rc;
     wchar_t sz[48];

@@ -5,6 +5,12 @@
 #include <algorithm>
 #include <cwchar>
 
+CCalendarMeasures CalendarMeasuresFor(int nDpi)
+{
+    auto px = [nDpi](int n) { return ScaleForDpi(n, nDpi); };
+    return CCalendarMeasures{nDpi, px(2), px(4), px(2), px(26), px(1)};
+}
+
 int DayOfWeek(int nYear, int nMonth, int nDay)
 {
     static const int kMonthOffset[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};

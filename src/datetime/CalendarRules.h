@@ -1,6 +1,8 @@
 // The calendar's rules that need no window: weekdays, the day grid, month steps within the years
 // the calendar shows (1970 to 2038-01-19), the packed date it reports, the year and month menus.
 #pragma once
+#include "support/Dpi.h"
+
 #include <windows.h>
 
 #include <vector>
@@ -16,6 +18,17 @@ constexpr int CALENDAR_LAST_YEAR = 2038;
 constexpr int CALENDAR_LAST_DAY_OF_2038 = 19; // the last day of January 2038 a 32-bit time holds
 constexpr int CALENDAR_GRID_SIZE = 48;        // 6 weeks of 7 days used, the rest stays empty
 constexpr int CALENDAR_EMPTY_CELL = -1;
+
+// The calendar's measures in pixels: the values for 96 DPI scaled to the window's.
+struct CCalendarMeasures {
+    int nDpi;
+    int nMargin;      // 2: round the arrow buttons and the header, right of the days, below the today line
+    int nHeaderGap;   // 4: between an arrow button and the header
+    int nCellPadding; // 2: a cell's height over its text's
+    int nExtraHeight; // 26: the window's height over ten lines of text
+    int nPen;         // 1: the today line, and the focus box's inset
+};
+CCalendarMeasures CalendarMeasuresFor(int nDpi);
 
 // 0 = Sunday ... 6 = Saturday, Gregorian.
 int DayOfWeek(int nYear, int nMonth, int nDay);

@@ -35,7 +35,7 @@ bool CClockCtrl::Create(DWORD dwExStyle, DWORD dwStyle, const RECT &rc, UINT nID
 
 RECT CClockCtrl::GetIdealRect()
 {
-    m_layout = ClockLayoutFor(MeasureText(L"00"));
+    m_layout = ClockLayoutFor(MeasureText(L"00"), GetWindowDpi(m_hWnd));
     return CalcDropRect(m_layout.sizeClient.cx, m_layout.sizeClient.cy);
 }
 
@@ -100,8 +100,8 @@ bool CClockCtrl::SetByClick(POINT pt, bool bHourRing)
 {
     RECT rcRing = m_layout.rcFace;
     if (bHourRing)
-        ::InflateRect(&rcRing, -10, -10);
-    const int nMark = MarkAtPoint(m_layout.rcFace, rcRing, pt);
+        ::InflateRect(&rcRing, -m_layout.m.nRing, -m_layout.m.nRing);
+    const int nMark = MarkAtPoint(m_layout.rcFace, rcRing, pt, m_layout.m.nDpi);
     if (nMark < 0)
         return false;
     if (bHourRing) {
@@ -142,11 +142,11 @@ int CClockCtrl::HitTest(UINT uMsg, POINT pt)
     if (!::PtInRect(&rcFace, pt))
         return CLOCK_HIT_NONE;
     const bool bPress = uMsg == WM_LBUTTONDOWN || uMsg == WM_LBUTTONDBLCLK;
-    if (uMsg == WM_LBUTTONUP && InEllipse(Shrunk(rcFace, 20), pt))
+    if (uMsg == WM_LBUTTONUP && InEllipse(Shrunk(rcFace, m_layout.m.nCentre), pt))
         return CLOCK_HIT_CENTRE;
     if (!bPress)
         return CLOCK_HIT_NONE;
-    if (InEllipse(Shrunk(rcFace, 10), pt))
+    if (InEllipse(Shrunk(rcFace, m_layout.m.nRing), pt))
         return SetByClick(pt, true) ? CLOCK_HIT_HOUR : CLOCK_HIT_NONE;
     if (InEllipse(rcFace, pt) && SetByClick(pt, false))
         return CLOCK_HIT_MINUTE;

@@ -14,9 +14,10 @@ RECT Shrunk(RECT rc, int n)
     return rc;
 }
 
-// An ellipse edge in 3-D colours: the upper-left half (from the top-right diagonal over the top to
-// the bottom-left one) dark when sunken, light when raised; filled with the face colour when asked.
-void DrawEllipse3D(HDC hDC, const RECT &rc, bool bSunken, bool bFilled)
+// An ellipse edge nPen wide in 3-D colours: the upper-left half (from the top-right diagonal over
+// the top to the bottom-left one) dark when sunken, light when raised; filled with the face colour
+// when asked.
+void DrawEllipse3D(HDC hDC, const RECT &rc, bool bSunken, bool bFilled, int nPen)
 {
     if (bFilled) {
         CSelectObject brush(hDC, ::GetSysColorBrush(COLOR_BTNFACE));
@@ -26,7 +27,7 @@ void DrawEllipse3D(HDC hDC, const RECT &rc, bool bSunken, bool bFilled)
     const int nTop = rc.top, nLeft = rc.left, nRight = rc.right, nBottom = rc.bottom;
     const int cx = (nLeft + nRight) / 2;
     auto arc = [&](COLORREF cr, POINT from, POINT to) {
-        CPen pen(::CreatePen(PS_SOLID, 1, cr));
+        CPen pen(::CreatePen(PS_SOLID, nPen, cr));
         CSelectObject select(hDC, pen);
         ::Arc(hDC, nLeft, nTop, nRight, nBottom, from.x, from.y, to.x, to.y);
     };
@@ -41,21 +42,29 @@ void DrawEllipse3D(HDC hDC, const RECT &rc, bool bSunken, bool bFilled)
     }
 }
 
-void FillPolygon(HDC hDC, const POINT *pts, int n, COLORREF cr)
+void FillPolygon(HDC hDC, const POINT *pts, int n, COLORREF cr, int nPen)
 {
     CBrush brush(::CreateSolidBrush(cr));
-    CPen pen(::CreatePen(PS_SOLID, 1, cr));
+    CPen pen(::CreatePen(PS_SOLID, nPen, cr));
     CSelectObject selectBrush(hDC, brush);
     CSelectObject selectPen(hDC, pen);
     ::Polygon(hDC, pts, n);
 }
 
-void DrawLine(HDC hDC, POINT from, POINT to, COLORREF cr)
+void DrawLine(HDC hDC, POINT from, POINT to, COLORREF cr, int nPen)
 {
-    CPen pen(::CreatePen(PS_SOLID, 1, cr));
+    CPen pen(::CreatePen(PS_SOLID, nPen, cr));
     CSelectObject select(hDC, pen);
     ::MoveToEx(hDC, from.x, from.y, nullptr);
     ::LineTo(hDC, to.x, to.y);
+}
+
+// A dot of n x n pixels from x, y: one pixel at 96 DPI.
+void DrawDot(HDC hDC, int x, int y, int n, COLORREF cr)
+{
+    for (int dy = 0; dy < n; ++dy)
+        for (int dx = 0; dx < n; ++dx)
+            ::SetPixel(hDC, x + dx, y + dy, cr);
 }
 
 } // namespace
@@ -89,11 +98,12 @@ void CClockCtrl::DrawFace(HDC hDC)
         CSelectObject select(dcMem, bitmap);
         ::BitBlt(dcMem, 0, 0, cx, cy, hDC, rcFace.left, rcFace.top, SRCCOPY);
         ::SetViewportOrgEx(dcMem, -rcFace.left, -rcFace.top, nullptr);
-        DrawEllipse3D(dcMem, rcFace, true, true);
-        DrawEllipse3D(dcMem, Shrunk(rcFace, 10), true, false);
-        DrawEllipse3D(dcMem, Shrunk(rcFace, 20), false, true);
+        const CClockMeasures &m = m_layout.m;
+        DrawEllipse3D(dcMem, rcFace, true, true, m.nPen);
+        DrawEllipse3D(dcMem, Shrunk(rcFace, m.nRing), true, false, m.nPen);
+        DrawEllipse3D(dcMem, Shrunk(rcFace, m.nCentre), false, true, m.nPen);
         DrawMarks(dcMem, rcFace, false);
-        DrawMarks(dcMem, Shrunk(rcFace, 10), true);
+        DrawMarks(dcMem, Shrunk(rcFace, m.nRing), true);
         ::SetViewportOrgEx(dcMem, 0, 0, nullptr);
         ::BitBlt(hDC, rcFace.left, rcFace.top, cx, cy, dcMem, 0, 0, SRCCOPY);
     }
@@ -103,13 +113,14 @@ void CClockCtrl::DrawFace(HDC hDC)
 void CClockCtrl::DrawMarks(HDC hDC, const RECT &rc, bool bHourRing)
 {
     const COLORREF crShadow = ::GetSysColor(COLOR_BTNSHADOW), crLight = ::GetSysColor(COLOR_3DLIGHT);
+    const int nPen = m_layout.m.nPen;
     CBrush brush(::CreateSolidBrush(GetHandColor(bHourRing)));
     for (int nAngle = 0; nAngle < 360; nAngle += 6) {
         RECT rcHit;
-        const POINT pt = PolarPoint(rc, nAngle, true, &rcHit);
+        const POINT pt = PolarPoint(rc, nAngle, true, &rcHit, m_layout.m.nDpi);
         if (nAngle % 30 != 0) {
-            ::SetPixel(hDC, pt.x + 1, pt.y + 1, crShadow);
-            ::SetPixel(hDC, pt.x, pt.y, crLight);
+            DrawDot(hDC, pt.x + nPen, pt.y + nPen, nPen, crShadow);
+            DrawDot(hDC, pt.x, pt.y, nPen, crLight);
             continue;
         }
         {
@@ -118,8 +129,8 @@ void CClockCtrl::DrawMarks(HDC hDC, const RECT &rc, bool bHourRing)
             ::Ellipse(hDC, rcHit.left, rcHit.top, rcHit.right + 1, rcHit.bottom + 1);
         }
         RECT rcEdge = rcHit;
-        ::InflateRect(&rcEdge, 1, 1);
-        DrawEllipse3D(hDC, rcEdge, !bHourRing, false);
+        ::InflateRect(&rcEdge, nPen, nPen);
+        DrawEllipse3D(hDC, rcEdge, !bHourRing, false, nPen);
     }
 }
 
@@ -130,7 +141,8 @@ void CClockCtrl::DrawOkLabel(HDC hDC)
     SIZE size = {};
     ::GetTextExtentPoint32W(hDC, L"[ O.K ]", 7, &size);
     const int cx = (rcFace.left + rcFace.right) / 2, cy = (rcFace.top + rcFace.bottom) / 2;
-    RECT rc = {cx - (size.cx + 1) / 2, cy + 10, cx - (size.cx + 1) / 2 + size.cx + 1, cy + 10 + size.cy};
+    const int nTop = cy + m_layout.m.nOkGap;
+    RECT rc = {cx - (size.cx + 1) / 2, nTop, cx - (size.cx + 1) / 2 + size.cx + 1, nTop + size.cy};
     ::InflateRect(&rc, 1, 1);
     ::DrawEdge(hDC, &rc, BDR_SUNKENOUTER, BF_RECT);
     const int nOldMode = ::SetBkMode(hDC, TRANSPARENT);
@@ -146,30 +158,33 @@ void CClockCtrl::DrawHands(HDC hDC)
     const RECT &rcFace = m_layout.rcFace;
     const POINT ptCentre = {(rcFace.left + rcFace.right) / 2, (rcFace.top + rcFace.bottom) / 2};
     auto square = [&](int k) { return RECT{ptCentre.x - k, ptCentre.y - k, ptCentre.x + k, ptCentre.y + k}; };
+    const CClockMeasures &m = m_layout.m;
 
-    DrawEllipse3D(hDC, Shrunk(rcFace, 20), false, true); // takes the old hands away
+    DrawEllipse3D(hDC, Shrunk(rcFace, m.nCentre), false, true, m.nPen); // takes the old hands away
     if (!m_bHideOkLabel)
         DrawOkLabel(hDC);
 
     const int nMinute = m_time.nMinutes * 6;
-    const POINT ptMinute[] = {PolarPoint(square(5), nMinute + 180, false), PolarPoint(square(5), nMinute + 270, false),
-                              PolarPoint(Shrunk(rcFace, 22), nMinute, false),
-                              PolarPoint(square(5), nMinute + 90, false)};
+    const POINT ptMinute[] = {PolarPoint(square(m.nMinuteBase), nMinute + 180, false),
+                              PolarPoint(square(m.nMinuteBase), nMinute + 270, false),
+                              PolarPoint(Shrunk(rcFace, m.nMinuteTip), nMinute, false),
+                              PolarPoint(square(m.nMinuteBase), nMinute + 90, false)};
     const int nHour = HourHandAngle(m_time.nHours, m_time.nMinutes);
-    const POINT ptHour[] = {PolarPoint(square(6), nHour + 180, false), PolarPoint(square(6), nHour + 270, false),
-                            PolarPoint(Shrunk(rcFace, 37), nHour, false), PolarPoint(square(6), nHour + 90, false)};
-    FillPolygon(hDC, ptHour, 4, GetHandColor(true));
-    DrawLine(hDC, ptCentre, ptHour[2], GetHandColor(true));
-    FillPolygon(hDC, ptMinute, 4, GetHandColor(false));
-    DrawLine(hDC, ptCentre, ptMinute[2], GetHandColor(false));
+    const POINT ptHour[] = {
+        PolarPoint(square(m.nHourBase), nHour + 180, false), PolarPoint(square(m.nHourBase), nHour + 270, false),
+        PolarPoint(Shrunk(rcFace, m.nHourTip), nHour, false), PolarPoint(square(m.nHourBase), nHour + 90, false)};
+    FillPolygon(hDC, ptHour, 4, GetHandColor(true), m.nPen);
+    DrawLine(hDC, ptCentre, ptHour[2], GetHandColor(true), m.nPen);
+    FillPolygon(hDC, ptMinute, 4, GetHandColor(false), m.nPen);
+    DrawLine(hDC, ptCentre, ptMinute[2], GetHandColor(false), m.nPen);
 
     const int nSecond = m_time.nSeconds * 6;
-    DrawLine(hDC, PolarPoint(Shrunk(rcFace, 23), nSecond, false), PolarPoint(square(8), nSecond + 180, false),
-             CLOCK_SECOND_COLOR);
+    DrawLine(hDC, PolarPoint(Shrunk(rcFace, m.nSecondTip), nSecond, false),
+             PolarPoint(square(m.nSecondTail), nSecond + 180, false), CLOCK_SECOND_COLOR, m.nPen);
 
     const COLORREF crHub = ::GetSysColor(COLOR_3DLIGHT);
     for (const POINT &d : {POINT{0, 0}, POINT{1, 0}, POINT{-1, 0}, POINT{0, 1}, POINT{0, -1}})
-        ::SetPixel(hDC, ptCentre.x + d.x, ptCentre.y + d.y, crHub);
+        DrawDot(hDC, ptCentre.x + d.x * m.nPen, ptCentre.y + d.y * m.nPen, m.nPen, crHub);
 }
 
 void CClockCtrl::DrawDigits(HDC hDC, int nMask)

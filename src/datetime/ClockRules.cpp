@@ -3,37 +3,48 @@
 #include <algorithm>
 #include <cmath>
 
-CClockLayout ClockLayoutFor(SIZE sizeDigits)
+CClockMeasures ClockMeasuresFor(int nDpi)
+{
+    auto px = [nDpi](int n) { return ScaleForDpi(n, nDpi); };
+    return CClockMeasures{nDpi,   px(16), px(2),  px(10), px(20), px(5), px(3),  px(5),
+                          px(22), px(23), px(37), px(5),  px(6),  px(8), px(10), px(1)};
+}
+
+CClockLayout ClockLayoutFor(SIZE sizeDigits, int nDpi)
 {
     CClockLayout l = {};
-    const int c = std::max({static_cast<int>(sizeDigits.cx), static_cast<int>(sizeDigits.cy), 16});
-    const int f = 5 * c / 4, e = 8 * c + 5;
+    l.m = ClockMeasuresFor(nDpi);
+    const int m = l.m.nMargin;
+    const int c = std::max({static_cast<int>(sizeDigits.cx), static_cast<int>(sizeDigits.cy), l.m.nMinCell});
+    // The face's right and bottom are its last pixels, one inside the box a margin wide.
+    const int f = 5 * c / 4, e = 8 * c + 2 * m + 1;
     l.nCell = c;
-    l.rcFace = RECT{2, 2, 8 * c + 3, 8 * c + 3};
-    l.rcRow = RECT{2, e, 8 * c + 2, e + c};
-    l.rcHours = RECT{2, e, f + 2, e + c};
-    l.rcSpinHours = RECT{f + 2, e, f + 2 + c, e + c};
-    l.rcColon1 = RECT{18 * c / 8 + 2, e, 18 * c / 8 + 2 + c / 2, e + c};
-    l.rcMinutes = RECT{23 * c / 8 + 2, e, 23 * c / 8 + 2 + f, e + c};
+    l.rcFace = RECT{m, m, 8 * c + m + 1, 8 * c + m + 1};
+    l.rcRow = RECT{m, e, 8 * c + m, e + c};
+    l.rcHours = RECT{m, e, f + m, e + c};
+    l.rcSpinHours = RECT{f + m, e, f + m + c, e + c};
+    l.rcColon1 = RECT{18 * c / 8 + m, e, 18 * c / 8 + m + c / 2, e + c};
+    l.rcMinutes = RECT{23 * c / 8 + m, e, 23 * c / 8 + m + f, e + c};
     l.rcSpinMinutes = RECT{l.rcMinutes.right, e, l.rcMinutes.right + c, e + c};
-    l.rcColon2 = RECT{41 * c / 8 + 2, e, 41 * c / 8 + 2 + c / 2, e + c};
-    l.rcSeconds = RECT{46 * c / 8 + 2, e, 46 * c / 8 + 2 + f, e + c};
+    l.rcColon2 = RECT{41 * c / 8 + m, e, 41 * c / 8 + m + c / 2, e + c};
+    l.rcSeconds = RECT{46 * c / 8 + m, e, 46 * c / 8 + m + f, e + c};
     l.rcSpinSeconds = RECT{l.rcSeconds.right, e, l.rcSeconds.right + c, e + c};
-    l.sizeClient = SIZE{8 * c + 5, 9 * c + 7};
+    l.sizeClient = SIZE{8 * c + 2 * m + 1, e + c + m};
     return l;
 }
 
-POINT PolarPoint(const RECT &rc, int nDegrees, bool bInner, RECT *prcHit)
+POINT PolarPoint(const RECT &rc, int nDegrees, bool bInner, RECT *prcHit, int nDpi)
 {
+    const CClockMeasures m = ClockMeasuresFor(nDpi);
     const int cx = (rc.left + rc.right) / 2, cy = (rc.top + rc.bottom) / 2;
-    const int nTop = bInner ? rc.top + 5 : rc.top;
+    const int nTop = bInner ? rc.top + m.nMarkInset : rc.top;
     const double r = cy - nTop;
     const double dRadians = nDegrees * 3.14159 * (1.0 / 180);
     // std::round takes halves away from zero.
     const double dx = std::round(r * std::sin(dRadians)), dy = std::round(r * std::cos(dRadians));
     const POINT pt = {static_cast<LONG>(cx + dx), static_cast<LONG>(cy - dy)};
     if (prcHit)
-        *prcHit = RECT{pt.x - 3, pt.y - 3, pt.x + 4, pt.y + 4};
+        *prcHit = RECT{pt.x - m.nMarkRadius, pt.y - m.nMarkRadius, pt.x + m.nMarkRadius + 1, pt.y + m.nMarkRadius + 1};
     return pt;
 }
 
@@ -73,8 +84,9 @@ int StepClockField(CClockTime &time, int nField, int nDelta)
     }
 }
 
-int MarkAtPoint(const RECT &rcFace, const RECT &rcRing, POINT pt)
+int MarkAtPoint(const RECT &rcFace, const RECT &rcRing, POINT pt, int nDpi)
 {
+    const int nGrow = ClockMeasuresFor(nDpi).nHitGrow;
     const int cx = (rcFace.left + rcFace.right) / 2, cy = (rcFace.top + rcFace.bottom) / 2;
     int q = 3;
     if (pt.x > cx)
@@ -84,8 +96,8 @@ int MarkAtPoint(const RECT &rcFace, const RECT &rcRing, POINT pt)
     for (int nStep = 0; nStep <= 3; ++nStep) {
         const int nAngle = q * 90 + nStep * 30;
         RECT rcHit;
-        PolarPoint(rcRing, nAngle, true, &rcHit);
-        ::InflateRect(&rcHit, 5, 5);
+        PolarPoint(rcRing, nAngle, true, &rcHit, nDpi);
+        ::InflateRect(&rcHit, nGrow, nGrow);
         if (::PtInRect(&rcHit, pt))
             return nAngle / 30;
     }
