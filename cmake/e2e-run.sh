@@ -3,6 +3,7 @@
 # the driver's BMP screenshots into PNG files and prints their paths.
 #   e2e-run.sh DRIVER.exe PELNIX.exe OUTDIR [driver options...]
 # Exit code: the driver's; 77 (skipped) where no X server can be started.
+# PELNIX_E2E_DESKTOP=WxH sizes the X screen and Wine's desktop on it (1024x768 when unset).
 set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 [ $# -ge 3 ] || { echo "usage: $0 DRIVER.exe PELNIX.exe OUTDIR [driver options...]" >&2; exit 2; }
@@ -31,7 +32,9 @@ cleanup() {
 trap cleanup EXIT
 
 # Xvfb picks a free display and writes its number once it accepts connections.
-Xvfb -displayfd 6 -screen 0 1024x768x24 -nolisten tcp 6>"$tmp/display" 2>"$tmp/xvfb.log" &
+desktop=${PELNIX_E2E_DESKTOP:-1024x768}
+[[ $desktop =~ ^[0-9]+x[0-9]+$ ]] || { echo "PELNIX_E2E_DESKTOP wants WIDTHxHEIGHT, not $desktop" >&2; exit 2; }
+Xvfb -displayfd 6 -screen 0 "${desktop}x24" -nolisten tcp 6>"$tmp/display" 2>"$tmp/xvfb.log" &
 xvfb=$!
 for _ in $(seq 200); do
   [ -s "$tmp/display" ] && break
@@ -47,7 +50,7 @@ export DISPLAY=:$(tr -d '[:space:]' <"$tmp/display")
 
 winpath() { printf 'Z:%s' "${1//\//\\}"; }
 touch "$tmp/start"
-wine "$driver" --pelnix="$(winpath "$pelnix")" --out="$(winpath "$out")" --desktop=1024x768 "$@"
+wine "$driver" --pelnix="$(winpath "$pelnix")" --out="$(winpath "$out")" --desktop="$desktop" "$@"
 rc=$?
 
 # Screenshots of this run, oldest first.

@@ -2,6 +2,7 @@
 // and what is on disk afterwards.
 #include "Controls.h"
 #include "Dialogs.h"
+#include "Program.h"
 #include "SampleTree.h"
 #include "Scenario.h"
 #include "TreeView.h"
@@ -89,6 +90,37 @@ TEST_F(Run, WithFilesFromAScannedSource)
             const std::wstring strPath = strDest + L"\\" + file.pszPath;
             EXPECT_EQ(FileSize(strPath), file.nSize) << Utf8(strPath);
         }
+    ExitConfirmed();
+}
+
+// While the worker asks whether to overwrite a file, the run's status window stays up beside the
+// question (moved off it for the picture).
+TEST_F(Run, TheStatusWindowStaysWhileAnOverwriteQuestionWaits)
+{
+    StartOnScannedSample(L"FileOverWriteMode=2\r\n"); // ask
+    const std::wstring strDest = *m_pFolder / L"複写先";
+    ASSERT_TRUE(::CreateDirectoryW(strDest.c_str(), nullptr));
+    WriteUnicodeFile(strDest + L"\\readme.txt", L"older");
+    TypeText(Control(IDC_DEST_PATH), strDest);
+
+    PressToolButton(Control(IDC_TOOLBAR), ID_RUN_WITH_FILES);
+    AnswerMessageBox(m_app, L"確認", IDOK);
+    HWND hQuestion = WaitForDialog(m_app, L"上書き確認", WAIT_RUN_MS);
+    std::vector<HWND> listStatus;
+    for (HWND hWnd : TopLevelWindows(m_app.ProcessId(), L"#32770"))
+        if (hWnd != m_hMain && hWnd != hQuestion && WindowText(hWnd) == PELNIX_CAPTION)
+            listStatus.push_back(hWnd);
+    ASSERT_EQ(listStatus.size(), 1u) << "the run's status window is not showing";
+    RECT rcStatus = {};
+    ::GetWindowRect(listStatus[0], &rcStatus);
+    ::SetWindowPos(hQuestion, nullptr, rcStatus.left, rcStatus.bottom + 8, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Shot(L"run-status");
+    EXPECT_NE(GetMessageBoxText(hQuestion).find(L"readme.txt"), std::wstring::npos);
+    AnswerMessageBox(m_app, L"上書き確認", IDNO);
+    AnswerMessageBox(m_app, L"Result ...", IDOK, WAIT_RUN_MS);
+    WaitUntilIdle();
+    EXPECT_FALSE(::IsWindow(listStatus[0]));
     ExitConfirmed();
 }
 

@@ -81,13 +81,13 @@ HWND CPelnixScenario::StartPelnix()
     return m_hMain;
 }
 
-std::wstring CPelnixScenario::StartOnScannedSample()
+std::wstring CPelnixScenario::StartOnScannedSample(const std::wstring &strMoreSettings)
 {
     const std::wstring strSource = *m_pFolder / L"複写元";
     if (!::CreateDirectoryW(strSource.c_str(), nullptr))
         throw std::runtime_error("the source folder could not be made");
     CreateSampleTree(strSource);
-    WriteSettings(L"[CopyFile]\r\nNotCopyFile=0\r\n");
+    WriteSettings(L"[CopyFile]\r\nNotCopyFile=0\r\n" + strMoreSettings);
     if (!StartPelnix())
         throw std::runtime_error("the main window did not appear");
     PressToolButton(Control(IDC_TOOLBAR), ID_SELECT_SOURCE);

@@ -37,9 +37,10 @@ protected:
 
     // Starts the copy and waits for the main window "Ostrel:Halvorn".
     HWND StartPelnix();
-    // The sample tree made in "複写元", the program started with files listed, and that folder
-    // scanned through the source button and the folder picker; returns the folder's path.
-    std::wstring StartOnScannedSample();
+    // The sample tree made in "複写元", the program started with files listed (and the further
+    // settings given), and that folder scanned through the source button and the folder picker;
+    // returns the folder's path.
+    std::wstring StartOnScannedSample(const std::wstring &strMoreSettings = L"");
     // A control of the main window; throws when it is missing.
     HWND Control(int nId) const;
     // Saves a screenshot as NAME.bmp in the output folder (the run script turns it into NAME.png).
