@@ -43,6 +43,18 @@ SIZE ImageSize(HIMAGELIST hList)
     return {cx, cy};
 }
 
+int IconWidth(HICON hIcon)
+{
+    ICONINFO info = {};
+    if (!hIcon || !::GetIconInfo(hIcon, &info))
+        return 0;
+    BITMAP bm = {};
+    ::GetObjectW(info.hbmColor, sizeof(bm), &bm);
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+    return bm.bmWidth;
+}
+
 SIZE TextSize(HDC hdc, const wchar_t *psz)
 {
     SIZE size = {};
@@ -71,14 +83,13 @@ TEST(MainDpi, ImagesFontAndRowsAreOfTheDisplaysSize)
         EXPECT_GT(rcButton.right - rcButton.left, pRow->nImage);
         EXPECT_GT(rcButton.bottom - rcButton.top, pRow->nImage);
 
-        // The caption's small icon is as large as a node image.
-        ICONINFO info = {};
-        ASSERT_TRUE(::GetIconInfo(reinterpret_cast<HICON>(dlg.SendMessage(WM_GETICON, ICON_SMALL, 0)), &info));
-        BITMAP bmIcon = {};
-        ::GetObjectW(info.hbmColor, sizeof(bmIcon), &bmIcon);
-        ::DeleteObject(info.hbmColor);
-        ::DeleteObject(info.hbmMask);
-        EXPECT_EQ(bmIcon.bmWidth, pRow->nImage);
+        // The caption's small icon is as large as a node image; its large icon and the drag cursors twice that.
+        EXPECT_EQ(IconWidth(reinterpret_cast<HICON>(dlg.SendMessage(WM_GETICON, ICON_SMALL, 0))), pRow->nImage);
+        EXPECT_EQ(IconWidth(reinterpret_cast<HICON>(dlg.SendMessage(WM_GETICON, ICON_BIG, 0))), 2 * pRow->nImage);
+        for (int nType : {DRAG_CURSOR_MOVE, DRAG_CURSOR_NODROP, DRAG_CURSOR_COPY}) {
+            dlg.m_tree.SetDragCursor(nType);
+            EXPECT_EQ(IconWidth(::GetCursor()), 2 * pRow->nImage) << nType;
+        }
 
         HWND hTree = dlg.GetDlgItem(IDC_DIRTREE);
         auto hNodes = reinterpret_cast<HIMAGELIST>(::SendMessageW(hTree, TVM_GETIMAGELIST, TVSIL_NORMAL, 0));

@@ -94,7 +94,7 @@ TEST_F(AttrDialogTest, EveryControlInOrderWhereTheTemplateSaysAndTheFieldAfterTh
         EXPECT_EQ(Text(hDlg), L"ｻﾌﾞﾃﾞｨﾚｸﾄﾘ/複写対象ﾌｧｲﾙの属性");
         EXPECT_EQ(::GetWindow(hDlg, GW_OWNER), m_host.Window());
         EXPECT_EQ(IconPixels(reinterpret_cast<HICON>(dlg.SendMessage(WM_GETICON, ICON_BIG))),
-                  ResourceIconPixels(IDI_ATTR, 32));
+                  IconPixels(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_ATTR))));
         const std::vector<HWND> children = ChildWindows(hDlg);
         ASSERT_EQ(children.size(), std::size(expected));
         for (size_t i = 0; i < children.size(); ++i) {

@@ -59,29 +59,18 @@ template <class Row> void ExpectControl(HWND hCtrl, const Row &row, size_t nInde
     }
 }
 
-// An icon's colour pixels with its width, to tell which resource a window's icon was loaded from
-// (the window holds a copy of its own, not the shared handle).
+// An icon's colour pixels, to tell which resource a window's own copy of an icon was loaded from.
 inline std::vector<BYTE> IconPixels(HICON hIcon)
 {
     ICONINFO info = {};
-    if (!hIcon || !::GetIconInfo(hIcon, &info))
-        return {};
     BITMAP bm = {};
     std::vector<BYTE> pixels;
-    if (info.hbmColor && ::GetObjectW(info.hbmColor, sizeof(bm), &bm)) {
+    if (hIcon && ::GetIconInfo(hIcon, &info) && ::GetObjectW(info.hbmColor, sizeof(bm), &bm)) {
         pixels.resize(static_cast<size_t>(bm.bmWidthBytes) * bm.bmHeight);
         ::GetBitmapBits(info.hbmColor, static_cast<LONG>(pixels.size()), pixels.data());
-        pixels.push_back(static_cast<BYTE>(bm.bmWidth));
     }
     ::DeleteObject(info.hbmColor);
     ::DeleteObject(info.hbmMask);
-    return pixels;
-}
-inline std::vector<BYTE> ResourceIconPixels(UINT nId, int nSize)
-{
-    HICON hIcon = static_cast<HICON>(
-        ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(nId), IMAGE_ICON, nSize, nSize, LR_DEFAULTCOLOR));
-    std::vector<BYTE> pixels = IconPixels(hIcon);
-    ::DestroyIcon(hIcon);
+    EXPECT_FALSE(pixels.empty()) << "no icon";
     return pixels;
 }
