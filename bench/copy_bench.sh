@@ -10,7 +10,8 @@
 # "ours" is the run itself (ExecuteCopy, as the user starts it on a scanned tree); "process" is
 # the whole bench program, with Wine's start-up, the dialog and the building of the tree. The
 # Windows programs run under Wine; cp -a is the Linux side's own copy.
-#   bench/copy_bench.sh [WORK_DIR [ROUNDS [TREE ...]]]   (default /tmp/pelnix-copy-bench; about 1.2 GB, kept)
+#   bench/copy_bench.sh [WORK_DIR [ROUNDS [TREE ...]]]   (default /tmp/pelnix-copy-bench; the trees, 1.2 GB,
+#   are kept; each command's copy stays until the end, about 0.3 GB a round plus 3 x each TREE)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 # The benchmarks are built only when asked for.
@@ -52,7 +53,18 @@ EOF
   touch "$work/trees.done"
 fi
 
-dst=$work/dst
+# Every command writes into a destination of its own, and none is deleted before the end: ext4
+# makes a new file slowly while many inodes were deleted within the last minutes, and the order of
+# the deletions would decide the figures. The large files' copies go at once (few inodes, much room).
+out=$work/out
+rm -rf "$out"
+mkdir -p "$out"
+n_dst=0
+next_dst() {
+  n_dst=$((n_dst + 1))
+  dst=$out/$n_dst
+  wdst=$(winpath "$dst")
+}
 declare -A best
 # Keeps the shortest time of a named measurement: NAME SECONDS
 keep() { if [ -z "${best[$1]:-}" ] || [ "$(echo "$2 < ${best[$1]}" | bc)" = 1 ]; then best[$1]=$2; fi; }
@@ -60,7 +72,6 @@ keep() { if [ -z "${best[$1]:-}" ] || [ "$(echo "$2 < ${best[$1]}" | bc)" = 1 ];
 timed() {
   local name=$1
   shift
-  rm -rf "$dst"
   sync
   local t0 t1
   t0=$(now)
@@ -69,7 +80,11 @@ timed() {
   keep "$name" "$(echo "$t1 - $t0" | bc)"
 }
 run_ours() { (cd "$build/bench" && wine_run bench_copy_run.exe "$@"); }
-bare() { timed "$1" wine_run "$build/bench/bench_bare_walk.exe" "$2" "$3"; }
+# The bare walk's own time, as ours is the run's own: neither counts Wine's start-up.
+bare() {
+  timed "$1.process" wine_run "$build/bench/bench_bare_walk.exe" "$2" "$3"
+  keep "$1" "$(sed -nE 's/^run \(bare walk\): wall ([0-9.]+) s.*/\1/p' "$work/last.log")"
+}
 # Our bench program: also keeps the run's own time and its threads' CPU times.
 ours() {
   local name=$1
@@ -86,14 +101,16 @@ ratio() { echo "scale=2; $1 / $2" | bc; }
 wine_run cmd /c exit >/dev/null 2>&1 || true # the prefix is ready before anything is timed
 small=$(winpath "$work/small")
 large=$(winpath "$work/large")
-wdst=$(winpath "$dst")
 # Runs the named steps in an order that turns with the round, so that no program always
 # follows the same one (a program that follows a large write can find the disk still busy).
 in_turn() {
   local round=$1
   shift
   local steps=("$@") n=$#
-  for ((i = 0; i < n; i++)); do "${steps[$(((i + round) % n))]}"; done
+  for ((i = 0; i < n; i++)); do
+    next_dst
+    "${steps[$(((i + round) % n))]}"
+  done
 }
 s_dirs() { ours dirs "$small" "$wdst" dirs; }
 s_xcopy_dirs() { timed xcopy_dirs wine_run xcopy /T /E /I /Q "$small" "$wdst"; }
@@ -102,9 +119,9 @@ s_files_closed() { ours files_closed "$small" "$wdst" files --no-expand; }
 s_xcopy_files() { timed xcopy_files wine_run xcopy /E /I /Q /Y "$small" "$wdst"; }
 s_cp_files() { timed cp_files cp -a "$work/small" "$dst"; }
 s_bare_files() { bare bare_files "$small" "$wdst"; }
-s_large() { ours large "$large" "$wdst" files; }
-s_xcopy_large() { timed xcopy_large wine_run xcopy /E /I /Q /Y "$large" "$wdst"; }
-s_cp_large() { timed cp_large cp -a "$work/large" "$dst"; }
+s_large() { ours large "$large" "$wdst" files && rm -rf "$dst"; }
+s_xcopy_large() { timed xcopy_large wine_run xcopy /E /I /Q /Y "$large" "$wdst" && rm -rf "$dst"; }
+s_cp_large() { timed cp_large cp -a "$work/large" "$dst" && rm -rf "$dst"; }
 for round in $(seq "$rounds"); do
   echo "round $round of $rounds ..."
   timed wine wine_run cmd /c exit
@@ -114,14 +131,14 @@ for round in $(seq "$rounds"); do
   for t in "${!trees[@]}"; do
     src=${trees[$t]}
     wsrc=$(winpath "$(cd "$src" && pwd)")
-    eval "t_ours() { ours tree$t '$wsrc' '$wdst' files; }"
-    eval "t_xcopy() { timed tree$t.xcopy wine_run xcopy /E /I /Q /Y '$wsrc' '$wdst'; }"
-    eval "t_cp() { timed tree$t.cp cp -a '$src' '$dst'; }"
-    eval "t_bare() { bare tree$t.bare '$wsrc' '$wdst'; }"
+    eval "t_ours() { ours tree$t '$wsrc' \"\$wdst\" files; }"
+    eval "t_xcopy() { timed tree$t.xcopy wine_run xcopy /E /I /Q /Y '$wsrc' \"\$wdst\"; }"
+    eval "t_cp() { timed tree$t.cp cp -a '$src' \"\$dst\"; }"
+    eval "t_bare() { bare tree$t.bare '$wsrc' \"\$wdst\"; }"
     in_turn "$round" t_ours t_xcopy t_cp t_bare
   done
 done
-rm -rf "$dst"
+rm -rf "$out"
 
 b() { printf '%.2f' "${best[$1]}"; }
 echo

@@ -14,10 +14,15 @@ const wchar_t LABEL_ATTR_FAILED[] = L"FileAttr:Failed(%s)";
 
 } // namespace
 
-void CCopyRun::ApplyFileRules(CCopyItem &item, const std::wstring &strDstFile)
+void CCopyRun::ApplyFileRules(CCopyItem &item, const std::wstring &strDstFile, bool bInNewDir)
 {
     CItemInfo &entry = *item.pItem;
-    const CDestState dest = ReadDestState(strDstFile);
+    // Under Wine a name that is not there costs a read of its whole directory.
+    CDestState dest;
+    if (bInNewDir)
+        dest.bMissing = true;
+    else
+        dest = ReadDestState(strDstFile);
     const bool bProtect = m_tree.ProtectAttrOfExist != 0;
 
     const FILETIME *pTime = nullptr;
@@ -33,6 +38,7 @@ void CCopyRun::ApplyFileRules(CCopyItem &item, const std::wstring &strDstFile)
     }
     if (NeedsFileAttributes(bProtect, dest, entry.m_dwAttributes, entry.IsAttrSet()))
         item.dwKind |= COPY_FLAG_SET_ATTR;
+    item.bDestFree = dest.bMissing;
 }
 
 void CCopyRun::ApplyDirRule(CCopyItem &item, const std::wstring &strDstDir)
@@ -44,6 +50,8 @@ void CCopyRun::ApplyDirRule(CCopyItem &item, const std::wstring &strDstDir)
 
 void CCopyRun::ApplyAttrAndTime(CCopyItem &item)
 {
+    if (!item.HasFlag(COPY_FLAG_SET_TIME | COPY_FLAG_SET_ATTR))
+        return;
     const std::wstring &strPath = item.strPath;
     const std::wstring strPathCall = FileApiPath(strPath);
     const DWORD dwAttributes = item.pItem->m_dwAttributes;
@@ -63,8 +71,6 @@ void CCopyRun::ApplyAttrAndTime(CCopyItem &item)
                 m_dwResult |= RF_TIME_FAILED;
             }
         }
-    } else if (!item.HasFlag(COPY_FLAG_SET_ATTR)) {
-        return;
     }
 
     // Always after a time, whose first step made the file normal.

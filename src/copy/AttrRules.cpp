@@ -23,6 +23,9 @@ CDestState ReadDestState(const std::wstring &strPath)
         dest.bExists = true;
         dest.dwAttributes = data.dwFileAttributes;
         dest.ftLastWrite = data.ftLastWriteTime;
+    } else {
+        const DWORD dwError = ::GetLastError();
+        dest.bMissing = dwError == ERROR_FILE_NOT_FOUND || dwError == ERROR_PATH_NOT_FOUND;
     }
     return dest;
 }

@@ -10,6 +10,7 @@ struct CDestState {
     bool bExists = false;
     DWORD dwAttributes = 0;
     FILETIME ftLastWrite = {};
+    bool bMissing = false; // not read because nothing has that name (not for any other failure)
 };
 
 // Reads the destination's attributes and last-write time; bExists false when they cannot be read.

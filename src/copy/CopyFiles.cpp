@@ -25,19 +25,27 @@ const wchar_t LABEL_SKIPPED[] = L"CopyFile:Skipped(%s)";
 const wchar_t LABEL_CANCELED[] = L"CopyFile:Canceled By User";
 const wchar_t STOP_LINE[] = L"※※※ 処理を中止しました ※※※";
 
+// Results the worker may get ahead before the waiting user-interface thread is woken for them.
+constexpr size_t RESULTS_PER_WAKE = 64;
+
 // Waits for hEvent without spinning, keeping this thread's windows alive: while bPumpInput says
 // so every message is dispatched, and a kept status line and the held tree are drawn once they
 // are due, so that a long copy shows its file; otherwise only messages sent by other threads are
-// handled (the worker's overwrite question needs its owner to answer them). False when hThread
-// ended first or the wait failed.
+// handled (the worker's overwrite question needs its owner to answer them). Returns at the latest
+// after dwLongest. False when hThread ended first or the wait failed.
 template <class PumpInput>
 bool WaitHandlingMessages(CStatusPacer &pacer, CCopyTreeDisplay &display, HANDLE hEvent, HANDLE hThread,
-                          PumpInput bPumpInput)
+                          PumpInput bPumpInput, DWORD dwLongest = INFINITE)
 {
     const HANDLE ahWait[2] = {hEvent, hThread};
+    const ULONGLONG ullEnd = dwLongest == INFINITE ? 0 : ::GetTickCount64() + dwLongest;
     for (;;) {
         const bool bPump = bPumpInput();
-        const DWORD dwDue = bPump ? std::min(pacer.DueIn(), display.DueIn()) : INFINITE;
+        DWORD dwDue = bPump ? std::min(pacer.DueIn(), display.DueIn()) : INFINITE;
+        if (ullEnd) {
+            const ULONGLONG ullNow = ::GetTickCount64();
+            dwDue = std::min<DWORD>(dwDue, ullNow >= ullEnd ? 0 : static_cast<DWORD>(ullEnd - ullNow));
+        }
         const DWORD dwWait = ::MsgWaitForMultipleObjectsEx(2, ahWait, dwDue, bPump ? QS_ALLINPUT : QS_SENDMESSAGE,
                                                            bPump ? MWMO_INPUTAVAILABLE : 0);
         if (dwWait == WAIT_OBJECT_0)
@@ -45,6 +53,8 @@ bool WaitHandlingMessages(CStatusPacer &pacer, CCopyTreeDisplay &display, HANDLE
         if (dwWait == WAIT_TIMEOUT) {
             pacer.ShowIfDue();
             display.DrawIfDue();
+            if (ullEnd && ::GetTickCount64() >= ullEnd)
+                return true;
             continue;
         }
         if (dwWait != WAIT_OBJECT_0 + 2)
@@ -61,8 +71,8 @@ bool WaitHandlingMessages(CStatusPacer &pacer, CCopyTreeDisplay &display, HANDLE
 // The worker thread with its four events and the parameter block they guard.
 class CCopyWorker {
 public:
-    CCopyWorker(HWND hOwner, CStatusPacer &pacer, CCopyTreeDisplay &display, int nMode)
-        : m_pacer(pacer), m_display(display), m_evJob(::CreateEventW(nullptr, FALSE, FALSE, nullptr)),
+    CCopyWorker(HWND hOwner, CStatusPacer &pacer, CCopyTreeDisplay &display, int nMode, std::vector<CCopyJob> &jobs)
+        : m_pacer(pacer), m_display(display), m_jobs(jobs), m_evJob(::CreateEventW(nullptr, FALSE, FALSE, nullptr)),
           m_evDone(::CreateEventW(nullptr, FALSE, FALSE, nullptr)),
           m_evQuit(::CreateEventW(nullptr, FALSE, FALSE, nullptr)),
           m_evExited(::CreateEventW(nullptr, FALSE, FALSE, nullptr))
@@ -71,8 +81,7 @@ public:
         m_param.pEvDone = m_evDone;
         m_param.pEvQuit = m_evQuit;
         m_param.pEvExited = m_evExited;
-        m_param.pSrc = &m_strSrc;
-        m_param.pDst = &m_strDst;
+        m_param.pJobs = &m_jobs;
         m_param.pOwner = hOwner;
         m_param.nMode = nMode;
         if (m_evJob && m_evDone && m_evQuit && m_evExited)
@@ -88,27 +97,57 @@ public:
     CCopyWorker(const CCopyWorker &) = delete;
     CCopyWorker &operator=(const CCopyWorker &) = delete;
 
-    // One file. A worker that could not be started fails every job with the reason.
-    template <class PumpInput>
-    int Run(const std::wstring &strSrc, const std::wstring &strDst, DWORD &dwError, PumpInput bPumpInput)
+    // Until job nJob has its result: true then. False when the worker holds before it (it was
+    // cancelled). A worker that could not be started or has gone fails the job with the reason.
+    template <class PumpInput> bool WaitFor(size_t nJob, PumpInput bPumpInput)
     {
-        if (!m_hThread) {
-            dwError = m_dwStartError;
-            return CR_SYSERR;
+        CCopyJob &job = m_jobs[nJob];
+        // Without a worker the first job waited for fails with the reason; the walk stops there.
+        if (!m_hThread || m_dwLostError) {
+            if (m_bLossReported)
+                return false;
+            m_bLossReported = true;
+            job.nResult = CR_SYSERR;
+            job.dwError = m_hThread ? m_dwLostError : m_dwStartError;
+            return true;
         }
-        m_strSrc = strSrc;
-        m_strDst = strDst;
-        m_param.bCancelCopy = FALSE;
-        ::SetEvent(m_evJob);
-        if (!WaitHandlingMessages(m_pacer, m_display, m_evDone, m_hThread, bPumpInput)) {
-            dwError = ERROR_INVALID_HANDLE;
-            return CR_SYSERR;
+        for (;;) {
+            const size_t nState = m_param.nState.load();
+            if (nState / 2 > nJob)
+                break;
+            if (nState % 2)
+                return false;
+            // Woken once a batch of results is ready, or sooner by the time-out below, so that
+            // the status line and the tree follow the file under way.
+            m_param.nWakeAt.store(std::min(nJob + RESULTS_PER_WAKE, m_jobs.size()) - 1);
+            if (m_param.nState.load() != nState)
+                continue;
+            if (!WaitHandlingMessages(m_pacer, m_display, m_evDone, m_hThread, bPumpInput, STATUS_PERIOD_MS)) {
+                m_dwLostError = ERROR_INVALID_HANDLE;
+                m_param.nWakeAt.store(SIZE_MAX);
+                return WaitFor(nJob, bPumpInput);
+            }
         }
-        dwError = m_param.dwError;
-        return m_param.nResult;
+        m_param.nWakeAt.store(SIZE_MAX);
+        return true;
     }
 
-    // Stops the copy under way, where the system's copy can be stopped.
+    // The job the worker is busy with; the number of jobs while it holds.
+    size_t JobUnderWay() const
+    {
+        const size_t nState = m_param.nState.load();
+        return nState % 2 ? m_jobs.size() : nState / 2;
+    }
+
+    // After a result that was not GoesOnAfter, when the walk goes on.
+    void Resume()
+    {
+        // The worker waits for the event and writes nothing meanwhile.
+        m_param.nState.store(m_param.nState.load() & ~size_t(1));
+        ::SetEvent(m_evJob);
+    }
+
+    // Stops the copy under way, where the system's copy can be stopped, and starts no other.
     void CancelCopy() { ::InterlockedExchange(reinterpret_cast<volatile LONG *>(&m_param.bCancelCopy), TRUE); }
 
     // Tells the worker to quit and waits until it has; the events and the block outlive it.
@@ -116,6 +155,8 @@ public:
     {
         if (!m_hThread)
             return;
+        // A worker still running jobs starts no other.
+        CancelCopy();
         ::SetEvent(m_evQuit);
         WaitHandlingMessages(m_pacer, m_display, m_evExited, m_hThread, bPumpInput);
         ::WaitForSingleObject(m_hThread, INFINITE);
@@ -125,12 +166,32 @@ public:
 private:
     CStatusPacer &m_pacer;
     CCopyTreeDisplay &m_display;
+    std::vector<CCopyJob> &m_jobs;
     CEventHandle m_evJob, m_evDone, m_evQuit, m_evExited;
-    std::wstring m_strSrc, m_strDst;
     CopyThreadParam m_param;
     CThreadHandle m_hThread;
     DWORD m_dwStartError = 0;
+    DWORD m_dwLostError = 0; // the worker ended before its time
+    bool m_bLossReported = false;
 };
+
+// The file jobs of a copy list in its order: every file record except the later of two that
+// land on one destination path.
+std::vector<CCopyJob> MakeFileJobs(const CCopyList &list, const CDestTwins &twins)
+{
+    std::vector<CCopyJob> jobs;
+    const std::wstring *pSrcDir = nullptr, *pDstDir = nullptr;
+    for (const auto &pRecord : list) {
+        const CCopyItem &record = *pRecord;
+        if (record.DirKind() == COPY_KIND_DIR_BEGIN)
+            pDstDir = &record.strPath;
+        else if (record.DirKind() == COPY_KIND_SOURCE_DIR)
+            pSrcDir = &record.strPath;
+        else if (record.IsFile() && pSrcDir && pDstDir && !twins.count(record.pItem))
+            jobs.push_back({pSrcDir, pDstDir, &record.strPath, record.bDestFree});
+    }
+    return jobs;
+}
 
 // ApplyAttrAndTime on the full destination path of a file record.
 void ApplyToFile(CCopyRun &run, CCopyItem &record, const std::wstring &strDst)
@@ -223,13 +284,33 @@ void CCopyRun::CopyFiles(const std::wstring &strDestRoot, bool bOnlyUnprocessed)
 
     auto bStatusShown = [this] { return m_tree.m_pStatusWnd && m_tree.m_pStatusWnd->m_hWnd; };
     CCopyTreeDisplay display(m_tree, !m_tree.NoExpandOnCopy);
-    CCopyWorker worker(m_tree.m_hWnd, m_pacer, display, m_tree.FileOverWriteMode);
     const CDestTwins twins = FindDestTwins(m_tree);
+    std::vector<CCopyJob> jobs = MakeFileJobs(list, twins);
+    CCopyWorker worker(m_tree.m_hWnd, m_pacer, display, m_tree.FileOverWriteMode, jobs);
+    size_t nJob = 0; // the next job whose result the walk takes
+    // A cancel while a file is under way stops its copy, and a window says the run is stopping;
+    // the interface stays alive until the worker is done with it.
+    bool bStopping = false;
+    auto pump = [&] {
+        if (m_tree.m_bCancel && !bStopping) {
+            bStopping = true;
+            worker.CancelCopy();
+            // The worker may be a few files ahead of the walk.
+            if (worker.JobUnderWay() < jobs.size())
+                ShowStopping(jobs[worker.JobUnderWay()].pName->c_str());
+        }
+        return bStatusShown();
+    };
     std::wstring strSrcDir, strDstDir;
     uintptr_t nDone = 0; // file entries of the current directory marked processed
     for (const auto &pRecord : list) {
-        if (m_tree.m_bCancel)
-            break;
+        // After a cancel the files the worker finished are still handled; the walk ends where it
+        // stopped.
+        if (m_tree.m_bCancel) {
+            worker.CancelCopy();
+            if (nJob == jobs.size() || !worker.WaitFor(nJob, pump))
+                break;
+        }
         CCopyItem &record = *pRecord;
         switch (record.DirKind()) {
         case COPY_KIND_DIR_BEGIN:
@@ -262,20 +343,13 @@ void CCopyRun::CopyFiles(const std::wstring &strDestRoot, bool bOnlyUnprocessed)
             ReportDestTwin(*this, strSrc, it->second);
             continue;
         }
-        DWORD dwError = 0;
-        // A cancel while the file is under way stops its copy, and a window says the run is
-        // stopping; the interface stays alive until the worker is done.
-        bool bStopping = false;
-        const int nResult = worker.Run(strSrc, strDst, dwError, [&] {
-            if (m_tree.m_bCancel && !bStopping) {
-                bStopping = true;
-                worker.CancelCopy();
-                ShowStopping(record.strPath.c_str());
-            }
-            return bStatusShown();
-        });
-        if (HandleFileResult(*this, record, strSrc, strDst, nResult, dwError))
+        if (!worker.WaitFor(nJob, pump))
+            break;
+        const CCopyJob &job = jobs[nJob++];
+        if (HandleFileResult(*this, record, strSrc, strDst, job.nResult, job.dwError))
             ++nDone;
+        if (!GoesOnAfter(job.nResult) && !m_tree.m_bCancel)
+            worker.Resume();
     }
     worker.Stop(bStatusShown);
     display.Draw();

@@ -48,4 +48,7 @@ struct CCopyItem {
         uintptr_t nFileCount;
     } pData = {nullptr};
     CItemInfo *pItem = nullptr; // not owned; null for source directory records
+    // File records: no entry had the destination name when the rules looked (the copy then
+    // need not look again; a name taken since is still judged by the policy).
+    bool bDestFree = false;
 };

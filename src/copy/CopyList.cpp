@@ -25,6 +25,7 @@ void CCopyRun::BuildCopyList(CCopyList &list, const std::wstring &strPath, HTREE
         list.push_back(std::make_unique<CCopyItem>(COPY_KIND_DIR_BEGIN, strPath, pDir));
         list.push_back(std::make_unique<CCopyItem>(COPY_KIND_SOURCE_DIR, pDir->m_strSourcePath, nullptr));
         uintptr_t nFiles = 0;
+        const bool bNewDir = m_setCreatedDirs.count(strPath) != 0;
         for (const auto &pFile : pDir->m_listFiles) {
             if (bOnlyUnprocessed && pFile->IsProcessed())
                 continue;
@@ -32,7 +33,7 @@ void CCopyRun::BuildCopyList(CCopyList &list, const std::wstring &strPath, HTREE
             if (!GuardDestPath(strFilePath))
                 return;
             auto pRecord = std::make_unique<CCopyItem>(COPY_KIND_FILE, pFile->m_strName, pFile.get());
-            ApplyFileRules(*pRecord, strFilePath);
+            ApplyFileRules(*pRecord, strFilePath, bNewDir);
             list.push_back(std::move(pRecord));
             ++nFiles;
         }

@@ -43,8 +43,9 @@ public:
     void FreeCopyList(CCopyList &list);
 
     // Attributes and timestamps: the rules set the record's flags and time from the destination
-    // as it is before the copy; ApplyAttrAndTime applies a record to its path.
-    void ApplyFileRules(CCopyItem &item, const std::wstring &strDstFile);
+    // as it is before the copy; ApplyAttrAndTime applies a record to its path. bInNewDir: the
+    // file's directory was made by this run, so nothing has the file's name yet.
+    void ApplyFileRules(CCopyItem &item, const std::wstring &strDstFile, bool bInNewDir = false);
     void ApplyDirRule(CCopyItem &item, const std::wstring &strDstDir);
     void ApplyAttrAndTime(CCopyItem &item);
 

@@ -54,7 +54,7 @@ int AskOverwrite(HWND hOwner, const std::wstring &strSrc, const CFileStatus &src
 } // namespace
 
 int CopyOneFile(HWND hOwner, int nMode, const std::wstring &strSrc, const std::wstring &strDst, DWORD &dwError,
-                BOOL *pbCancel)
+                BOOL *pbCancel, bool bDstFree)
 {
     dwError = 0;
     if (CompareNameNoCase(strSrc, strDst) == 0)
@@ -62,8 +62,8 @@ int CopyOneFile(HWND hOwner, int nMode, const std::wstring &strSrc, const std::w
     WIN32_FILE_ATTRIBUTE_DATA dataSrc, dataDst;
     if (!ReadFileEntry(strSrc, dataSrc))
         return CR_SRC_NOT_FOUND;
-    return CopyJudgedFile(hOwner, nMode, strSrc, dataSrc, strDst, ReadFileEntry(strDst, dataDst) ? &dataDst : nullptr,
-                          dwError, pbCancel);
+    const bool bDstExists = !bDstFree && ReadFileEntry(strDst, dataDst);
+    return CopyJudgedFile(hOwner, nMode, strSrc, dataSrc, strDst, bDstExists ? &dataDst : nullptr, dwError, pbCancel);
 }
 
 int CopyJudgedFile(HWND hOwner, int nMode, const std::wstring &strSrc, const WIN32_FILE_ATTRIBUTE_DATA &dataSrc,
@@ -116,29 +116,53 @@ int CopyJudgedFile(HWND hOwner, int nMode, const std::wstring &strSrc, const WIN
     }
 }
 
+bool GoesOnAfter(int nResult)
+{
+    return nResult == CR_COPIED || nResult == CR_UP_TO_DATE || nResult == CR_ALREADY_EXIST ||
+           nResult == CR_SKIP_BY_USER;
+}
+
 unsigned __stdcall CopyThreadProc(void *pParam)
 {
     CopyThreadParam &param = *static_cast<CopyThreadParam *>(pParam);
+    std::vector<CCopyJob> &jobs = *param.pJobs;
     const CDiskFreeCache diskFree; // one file after another into the same volume
     bool bNoSpace = false;         // no free space at all: the drive will not empty itself during the phase
     const HANDLE ahWait[2] = {param.pEvJob, param.pEvQuit};
-    while (::WaitForMultipleObjects(2, ahWait, FALSE, INFINITE) == WAIT_OBJECT_0) {
-        if (bNoSpace) {
-            param.nResult = CR_DISK_FULL;
-            param.dwError = 0;
-        } else {
-            try {
-                const std::wstring strSrc = *param.pSrc, strDst = *param.pDst;
-                DWORD dwError = 0;
-                param.nResult = CopyOneFile(param.pOwner, param.nMode, strSrc, strDst, dwError, &param.bCancelCopy);
-                param.dwError = dwError;
-            } catch (...) { // nothing may leave the thread; a job that could not run is a failed job
-                param.nResult = CR_SYSERR;
-                param.dwError = ERROR_NOT_ENOUGH_MEMORY;
+    for (size_t nJob = 0;;) {
+        const bool bCancelled =
+            ::InterlockedCompareExchange(reinterpret_cast<volatile LONG *>(&param.bCancelCopy), FALSE, FALSE) != FALSE;
+        if (nJob < jobs.size() && !bCancelled) {
+            CCopyJob &job = jobs[nJob++];
+            if (bNoSpace) {
+                job.nResult = CR_DISK_FULL;
+                job.dwError = 0;
+            } else {
+                try {
+                    DWORD dwError = 0;
+                    job.nResult =
+                        CopyOneFile(param.pOwner, param.nMode, JoinPath(*job.pSrcDir, *job.pName),
+                                    JoinPath(*job.pDstDir, *job.pName), dwError, &param.bCancelCopy, job.bDstFree);
+                    job.dwError = dwError;
+                } catch (...) { // nothing may leave the thread; a job that could not run is a failed job
+                    job.nResult = CR_SYSERR;
+                    job.dwError = ERROR_NOT_ENOUGH_MEMORY;
+                }
+                bNoSpace = job.nResult == CR_DISK_FULL;
             }
-            bNoSpace = param.nResult == CR_DISK_FULL;
+            if (GoesOnAfter(job.nResult)) {
+                param.nState.store(nJob * 2);
+                // The main thread is woken only when it waits for this result or a later one.
+                if (param.nWakeAt.load() < nJob)
+                    ::SetEvent(param.pEvDone);
+                continue;
+            }
         }
+        // Held: the main thread clears the hold before it lets the worker go on.
+        param.nState.store(nJob * 2 + 1);
         ::SetEvent(param.pEvDone);
+        if (::WaitForMultipleObjects(2, ahWait, FALSE, INFINITE) != WAIT_OBJECT_0)
+            break;
     }
     ::SetEvent(param.pEvExited);
     return 0;

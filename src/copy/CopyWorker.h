@@ -1,14 +1,17 @@
-// The worker side of the file copy phase: one file job at a time, handed over through events.
-// The worker decides by the overwrite policy and the free space, asks about overwriting when the
-// policy says so, and copies; everything else of the phase stays on the user-interface thread.
+// The worker side of the file copy phase: the file jobs in list order, results handed back
+// through a counter and events. The worker decides by the overwrite policy and the free space,
+// asks about overwriting when the policy says so, and copies; everything else of the phase stays
+// on the user-interface thread.
 #pragma once
 #include <windows.h>
 
 #include "copy/DiskFree.h"
 #include "copy/RunResult.h"
 
+#include <atomic>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // Result of one file job. The failure and disk values are the run's result flags, which the run
 // takes over as they are.
@@ -26,33 +29,53 @@ enum : int {
     CR_CANCEL_BY_USER = 0x800000,                          // the user answered Cancel
 };
 
-// Shared by the user-interface thread and the worker. The events are auto-reset and start
-// non-signalled; the paths are written only while the worker is idle, the results read only after
-// pEvDone.
-struct CopyThreadParam {
-    HANDLE pEvJob = nullptr;    // set by the main thread: a job is ready
-    HANDLE pEvDone = nullptr;   // set by the worker: its result is ready
-    HANDLE pEvQuit = nullptr;   // set by the main thread: no more jobs
-    HANDLE pEvExited = nullptr; // set by the worker just before it returns
-    const std::wstring *pSrc = nullptr;
-    const std::wstring *pDst = nullptr;
-    HWND pOwner = nullptr; // owner of the overwrite question
-    int nMode = 0;         // FileOverWriteMode at the start of the phase
+// One file job of the phase. The worker reads it until it has published the job's result (in
+// CopyThreadParam::nState); the main thread reads the result only after that.
+struct CCopyJob {
+    const std::wstring *pSrcDir = nullptr; // the path of the directory's source directory record
+    const std::wstring *pDstDir = nullptr; // the path of the directory's begin record
+    const std::wstring *pName = nullptr;   // the path of the file record: its name
+    bool bDstFree = false;                 // the destination name was free when the list was built
     int nResult = 0;
     DWORD dwError = 0;
-    BOOL bCancelCopy = FALSE; // set by the main thread: stop the copy under way
 };
 
-// The worker: waits for a job or the end, runs each job, and returns 0 once told to quit. After a
-// job found the drive without any free space, later jobs report the same without trying.
+// The results after which the worker goes on to the next job at once. After any other the walk
+// may end (a fatal stop, the user's Cancel, a stop on disk full), so the worker holds until the
+// main thread has judged it.
+bool GoesOnAfter(int nResult);
+
+// Shared by the user-interface thread and the worker. Every job of the phase is known before the
+// worker starts, and the worker runs them in order without waiting for the main thread's
+// bookkeeping of the one before. The events are auto-reset and start non-signalled.
+struct CopyThreadParam {
+    HANDLE pEvJob = nullptr;    // set by the main thread: go on after a hold
+    HANDLE pEvDone = nullptr;   // set by the worker: the awaited result is ready, or it holds
+    HANDLE pEvQuit = nullptr;   // set by the main thread: no more jobs
+    HANDLE pEvExited = nullptr; // set by the worker just before it returns
+    std::vector<CCopyJob> *pJobs = nullptr;
+    HWND pOwner = nullptr; // owner of the overwrite question
+    int nMode = 0;         // FileOverWriteMode at the start of the phase
+    // Twice the number of jobs that have their results (jobs [0, n) in order), plus 1 while the
+    // worker holds: one word, so that a result and the hold after it are seen together.
+    std::atomic<size_t> nState{0};
+    std::atomic<size_t> nWakeAt{SIZE_MAX}; // pEvDone once the job of this index is done
+    BOOL bCancelCopy = FALSE;              // set by the main thread: stop the copy under way and start no other
+};
+
+// The worker: runs the jobs in order and holds after a result that is not GoesOnAfter, on a
+// cancel, and after the last job; returns 0 once told to quit. After a job found the drive
+// without any free space, later jobs report the same without trying.
 unsigned __stdcall CopyThreadProc(void *pParam);
 
 // One file: the checks in their order, the overwrite question, then the copy. dwError is the
 // system's code for CR_SYSERR and 0 otherwise. A copy that fails leaves nothing of itself behind,
 // and an existing destination is replaced only by a complete copy. *pbCancel (may be null)
 // turning TRUE stops a copy under way: CR_COPY_CANCELED.
+// bDstFree: the destination name was found free before (it is then not looked at again; a name
+// taken since is judged by the policy all the same).
 int CopyOneFile(HWND hOwner, int nMode, const std::wstring &strSrc, const std::wstring &strDst, DWORD &dwError,
-                BOOL *pbCancel = nullptr);
+                BOOL *pbCancel = nullptr, bool bDstFree = false);
 
 // CopyOneFile once the source was found and the destination judged: pDstJudged is its status
 // when it was an existing file, null when its name was free. A name that is taken by the time
