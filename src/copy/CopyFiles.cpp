@@ -7,6 +7,7 @@
 #include "copy/CopyTreeDisplay.h"
 #include "copy/CopyWorker.h"
 #include "copy/DestTwins.h"
+#include "copy/RunWait.h"
 #include "framework/Captions.h"
 #include "framework/Seams.h"
 #include "support/Path.h"
@@ -27,46 +28,6 @@ const wchar_t STOP_LINE[] = L"※※※ 処理を中止しました ※※※";
 
 // Results the worker may get ahead before the waiting user-interface thread is woken for them.
 constexpr size_t RESULTS_PER_WAKE = 64;
-
-// Waits for hEvent without spinning, keeping this thread's windows alive: while bPumpInput says
-// so every message is dispatched, and a kept status line and the held tree are drawn once they
-// are due, so that a long copy shows its file; otherwise only messages sent by other threads are
-// handled (the worker's overwrite question needs its owner to answer them). Returns at the latest
-// after dwLongest. False when hThread ended first or the wait failed.
-template <class PumpInput>
-bool WaitHandlingMessages(CStatusPacer &pacer, CCopyTreeDisplay &display, HANDLE hEvent, HANDLE hThread,
-                          PumpInput bPumpInput, DWORD dwLongest = INFINITE)
-{
-    const HANDLE ahWait[2] = {hEvent, hThread};
-    const ULONGLONG ullEnd = dwLongest == INFINITE ? 0 : ::GetTickCount64() + dwLongest;
-    for (;;) {
-        const bool bPump = bPumpInput();
-        DWORD dwDue = bPump ? std::min(pacer.DueIn(), display.DueIn()) : INFINITE;
-        if (ullEnd) {
-            const ULONGLONG ullNow = ::GetTickCount64();
-            dwDue = std::min<DWORD>(dwDue, ullNow >= ullEnd ? 0 : static_cast<DWORD>(ullEnd - ullNow));
-        }
-        const DWORD dwWait = ::MsgWaitForMultipleObjectsEx(2, ahWait, dwDue, bPump ? QS_ALLINPUT : QS_SENDMESSAGE,
-                                                           bPump ? MWMO_INPUTAVAILABLE : 0);
-        if (dwWait == WAIT_OBJECT_0)
-            return true;
-        if (dwWait == WAIT_TIMEOUT) {
-            pacer.ShowIfDue();
-            display.DrawIfDue();
-            if (ullEnd && ::GetTickCount64() >= ullEnd)
-                return true;
-            continue;
-        }
-        if (dwWait != WAIT_OBJECT_0 + 2)
-            return false;
-        if (bPump) {
-            PumpMessages();
-        } else {
-            MSG msg;
-            ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-        }
-    }
-}
 
 // The worker thread with its four events and the parameter block they guard.
 class CCopyWorker {
@@ -122,7 +83,7 @@ public:
             m_param.nWakeAt.store(std::min(nJob + RESULTS_PER_WAKE, m_jobs.size()) - 1);
             if (m_param.nState.load() != nState)
                 continue;
-            if (!WaitHandlingMessages(m_pacer, m_display, m_evDone, m_hThread, bPumpInput, STATUS_PERIOD_MS)) {
+            if (!WaitHandlingMessages(m_pacer, &m_display, m_evDone, m_hThread, bPumpInput, STATUS_PERIOD_MS)) {
                 m_dwLostError = ERROR_INVALID_HANDLE;
                 m_param.nWakeAt.store(SIZE_MAX);
                 return WaitFor(nJob, bPumpInput);
@@ -158,7 +119,7 @@ public:
         // A worker still running jobs starts no other.
         CancelCopy();
         ::SetEvent(m_evQuit);
-        WaitHandlingMessages(m_pacer, m_display, m_evExited, m_hThread, bPumpInput);
+        WaitHandlingMessages(m_pacer, &m_display, m_evExited, m_hThread, bPumpInput);
         ::WaitForSingleObject(m_hThread, INFINITE);
         m_hThread.Close();
     }
@@ -282,7 +243,7 @@ void CCopyRun::CopyFiles(const std::wstring &strDestRoot, bool bOnlyUnprocessed)
     if (m_tree.m_pStatusWnd)
         m_pacer.ShowPhase(L"Copying File to ...", L"");
 
-    auto bStatusShown = [this] { return m_tree.m_pStatusWnd && m_tree.m_pStatusWnd->m_hWnd; };
+    auto bStatusShown = [this] { return IsStatusShown(); };
     CCopyTreeDisplay display(m_tree, !m_tree.NoExpandOnCopy);
     const CDestTwins twins = FindDestTwins(m_tree);
     std::vector<CCopyJob> jobs = MakeFileJobs(list, twins);

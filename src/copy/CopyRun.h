@@ -56,6 +56,9 @@ public:
     void SaveErrorLog();
     bool WriteErrorLogFile(const std::wstring &strPath, const std::string &strData);
 
+    // The status window is up: waits then dispatch every message, not only those sent.
+    bool IsStatusShown() const;
+
     // The run was cancelled while pszItem is under way: a status window without a cancel button
     // says so until the run ends.
     void ShowStopping(const wchar_t *pszItem);

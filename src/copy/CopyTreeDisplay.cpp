@@ -13,7 +13,9 @@ void CCopyTreeDisplay::BeginDirectory(HTREEITEM hItem)
     if (!m_bFollow || !hItem)
         return;
     m_hold.Hold();
-    for (HTREEITEM h = m_tree.GetParentItem(hItem); h; h = m_tree.GetParentItem(h)) {
+    // Every call that names a node costs the control a search through all its nodes, so an
+    // ancestor looked at since the last drawing is not looked at again; above it all were.
+    for (HTREEITEM h = m_tree.GetParentItem(hItem); h && m_setOpen.insert(h).second; h = m_tree.GetParentItem(h)) {
         // A node opened before tells nobody when it opens again: its image is set here.
         if (!(m_tree.GetItemState(h, TVIS_EXPANDED) & TVIS_EXPANDED)) {
             m_tree.Expand(h, TVE_EXPAND);
@@ -37,4 +39,6 @@ void CCopyTreeDisplay::Draw()
             m_tree.SelectItem(m_hCurrent);
     });
     m_hCurrent = nullptr;
+    // The user may have closed a node meanwhile: the copy opens it again.
+    m_setOpen.clear();
 }

@@ -10,6 +10,8 @@
 
 #include "tree/TreeDrawHold.h"
 
+#include <unordered_set>
+
 class CDirTreeCtrl;
 
 class CCopyTreeDisplay {
@@ -40,5 +42,6 @@ private:
     CDirTreeCtrl &m_tree;
     const bool m_bFollow;
     CTreeDrawHold m_hold;
-    HTREEITEM m_hCurrent = nullptr; // the directory to select at the next drawing
+    HTREEITEM m_hCurrent = nullptr;          // the directory to select at the next drawing
+    std::unordered_set<HTREEITEM> m_setOpen; // ancestors seen open since the last drawing
 };

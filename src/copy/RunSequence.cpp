@@ -3,7 +3,9 @@
 #include "copy/CopyItem.h"
 #include "copy/CopyRun.h"
 #include "copy/DirCreation.h"
+#include "copy/RunHelper.h"
 #include "copy/RunSummary.h"
+#include "copy/RunWait.h"
 #include "framework/Seams.h"
 #include "support/FileSystem.h"
 #include "support/Path.h"
@@ -26,6 +28,11 @@ CCopyRun::CCopyRun(CDirTreeCtrl &tree, std::wstring strDestRoot)
 
 CCopyRun::~CCopyRun() = default;
 
+bool CCopyRun::IsStatusShown() const
+{
+    return m_tree.m_pStatusWnd && m_tree.m_pStatusWnd->m_hWnd;
+}
+
 void CCopyRun::ShowStopping(const wchar_t *pszItem)
 {
     if (m_tree.OpenStatusWnd(false))
@@ -40,25 +47,38 @@ void CCopyRun::Execute(bool bDirectoryOnly, bool bOnlyUnprocessed)
     std::vector<std::wstring> listLeaves;
     CollectLeafDirs(listLeaves, strDestRoot, TVI_ROOT);
 
-    // Creating the leaves level by level creates every directory of the tree.
+    // Creating the leaves level by level creates every directory of the tree. Each is made on a
+    // thread of its own while this one keeps the windows alive.
     m_pacer.ShowPhase(L"Creating Sub Directory.", L"");
-    for (const std::wstring &strPath : listLeaves) {
-        if (m_tree.m_bCancel)
+    {
+        CRunHelper helper;
+        auto wait = [this](HANDLE hDone, HANDLE hThread) {
+            return WaitHandlingMessages(m_pacer, nullptr, hDone, hThread, [this] { return IsStatusShown(); });
+        };
+        for (const std::wstring &strPath : listLeaves) {
+            if (m_tree.m_bCancel)
+                break;
+            m_pacer.ShowItem(nullptr, strPath.c_str());
+            std::wstring strFailedLevel;
+            int nResult = CDP_FAILED;
+            DWORD dwError = ERROR_NOT_ENOUGH_MEMORY;
+            helper.Run(
+                [&] {
+                    nResult = CreateRunDirectory(strPath, m_setCreatedDirs, &strFailedLevel);
+                    dwError = ::GetLastError();
+                },
+                wait);
+            if (nResult == CDP_EXISTS || nResult == CDP_CREATED)
+                continue;
+            // The level that could not be made, not the leaf that was asked for.
+            if (strFailedLevel.empty())
+                strFailedLevel = strPath;
+            AddErrorLog(dwError, L"CreateDir:Failed", L"", strFailedLevel, L"");
+            m_dwResult |= RF_CREATEDIR_FAILED;
+            m_strFailedDir = strFailedLevel;
+            m_dwFailedDirError = dwError;
             break;
-        m_pacer.ShowItem(nullptr, strPath.c_str());
-        std::wstring strFailedLevel;
-        const int nResult = CreateRunDirectory(strPath, m_setCreatedDirs, &strFailedLevel);
-        if (nResult == CDP_EXISTS || nResult == CDP_CREATED)
-            continue;
-        const DWORD dwError = ::GetLastError();
-        // The level that could not be made, not the leaf that was asked for.
-        if (strFailedLevel.empty())
-            strFailedLevel = strPath;
-        AddErrorLog(dwError, L"CreateDir:Failed", L"", strFailedLevel, L"");
-        m_dwResult |= RF_CREATEDIR_FAILED;
-        m_strFailedDir = strFailedLevel;
-        m_dwFailedDirError = dwError;
-        break;
+        }
     }
 
     if (m_dwResult == 0 && !m_tree.m_bCancel) {

@@ -1,12 +1,23 @@
 #include "framework/Wnd.h"
 
 #include <commctrl.h>
+#include <unordered_map>
 #include <vector>
 
 namespace {
 
-// The property that holds a window's object.
-const wchar_t *const kObjectProp = L"Pelnix.CWnd";
+// Each bound window's object. It is looked up for nearly every message (and twice for a
+// notification); kept as a window property it would cost a round trip to the window server each
+// time under Wine.
+struct CObjectMap {
+    SRWLOCK lock = SRWLOCK_INIT;
+    std::unordered_map<HWND, CWnd *> map;
+};
+CObjectMap &Objects()
+{
+    static CObjectMap s_objects;
+    return s_objects;
+}
 constexpr UINT_PTR kSubclassId = 0x504C; // one subclass per object
 
 // The child window a reflected message comes from, or nullptr.
@@ -50,7 +61,14 @@ CWnd::~CWnd()
 
 CWnd *CWnd::FromHandle(HWND hWnd)
 {
-    return hWnd ? static_cast<CWnd *>(::GetPropW(hWnd, kObjectProp)) : nullptr;
+    if (!hWnd)
+        return nullptr;
+    CObjectMap &objects = Objects();
+    ::AcquireSRWLockShared(&objects.lock);
+    const auto it = objects.map.find(hWnd);
+    CWnd *pWnd = it == objects.map.end() ? nullptr : it->second;
+    ::ReleaseSRWLockShared(&objects.lock);
+    return pWnd;
 }
 
 bool CWnd::RegisterWndClass(const wchar_t *pszClass, UINT nStyle, HCURSOR hCursor, HBRUSH hBackground, HICON hIcon)
@@ -176,13 +194,21 @@ bool CWnd::ReflectToChild(HWND hParent, UINT uMsg, WPARAM wParam, LPARAM lParam,
 void CWnd::Bind(HWND hWnd)
 {
     m_hWnd = hWnd;
-    ::SetPropW(hWnd, kObjectProp, this);
+    CObjectMap &objects = Objects();
+    ::AcquireSRWLockExclusive(&objects.lock);
+    objects.map[hWnd] = this;
+    ::ReleaseSRWLockExclusive(&objects.lock);
 }
 
 void CWnd::Unbind()
 {
-    if (m_hWnd)
-        ::RemovePropW(m_hWnd, kObjectProp);
+    if (m_hWnd) {
+        CObjectMap &objects = Objects();
+        ::AcquireSRWLockExclusive(&objects.lock);
+        if (const auto it = objects.map.find(m_hWnd); it != objects.map.end() && it->second == this)
+            objects.map.erase(it);
+        ::ReleaseSRWLockExclusive(&objects.lock);
+    }
     m_hWnd = nullptr;
 }
 
