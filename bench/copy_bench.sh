@@ -65,7 +65,7 @@ next_dst() {
   dst=$out/$n_dst
   wdst=$(winpath "$dst")
 }
-declare -A best
+declare -A best most
 # Keeps the shortest time of a named measurement: NAME SECONDS
 keep() { if [ -z "${best[$1]:-}" ] || [ "$(echo "$2 < ${best[$1]}" | bc)" = 1 ]; then best[$1]=$2; fi; }
 # Times one command into a fresh destination: NAME COMMAND...
@@ -79,13 +79,14 @@ timed() {
   t1=$(now)
   keep "$name" "$(echo "$t1 - $t0" | bc)"
 }
-run_ours() { (cd "$build/bench" && wine_run bench_copy_run.exe "$@"); }
+run_ours() { (cd "$ours_build/bench" && wine_run bench_copy_run.exe "$@"); }
 # The bare walk's own time, as ours is the run's own: neither counts Wine's start-up.
 bare() {
   timed "$1.process" wine_run "$build/bench/bench_bare_walk.exe" "$2" "$3"
   keep "$1" "$(sed -nE 's/^run \(bare walk\): wall ([0-9.]+) s.*/\1/p' "$work/last.log")"
 }
 # Our bench program: also keeps the run's own time and its threads' CPU times.
+ours_build=$build
 ours() {
   local name=$1
   shift
@@ -94,7 +95,11 @@ ours() {
   line=$(grep '^run ' "$work/last.log")
   keep "$name" "$(sed -E 's/.*wall ([0-9.]+) s.*/\1/' <<<"$line")"
   keep "$name.ui" "$(sed -E 's/.*user-interface thread ([0-9.]+) s.*/\1/' <<<"$line")"
-  keep "$name.worker" "$(sed -E 's/.*worker ([0-9.]+) s.*/\1/' <<<"$line")"
+  keep "$name.worker" "$(sed -E 's/.*(worker|other threads) ([0-9.]+) s.*/\2/' <<<"$line")"
+  # The interface thread's share of the run's time: the largest of the rounds counts.
+  local share
+  share=$(sed -E 's/.*wall ([0-9.]+) s, CPU of the user-interface thread ([0-9.]+) s.*/scale=3; \2 \/ \1/' <<<"$line" | bc)
+  if [ -z "${most[$name]:-}" ] || [ "$(echo "$share > ${most[$name]}" | bc)" = 1 ]; then most[$name]=$share; fi
 }
 ratio() { echo "scale=2; $1 / $2" | bc; }
 
@@ -122,11 +127,21 @@ s_bare_files() { bare bare_files "$small" "$wdst"; }
 s_large() { ours large "$large" "$wdst" files && rm -rf "$dst"; }
 s_xcopy_large() { timed xcopy_large wine_run xcopy /E /I /Q /Y "$large" "$wdst" && rm -rf "$dst"; }
 s_cp_large() { timed cp_large cp -a "$work/large" "$dst" && rm -rf "$dst"; }
+# PELNIX_BENCH_BEFORE=BUILD_DIR (a build tree of an earlier version with its bench programs built)
+# runs that version's program beside ours on the small tree and on each TREE, with files.
+before=${PELNIX_BENCH_BEFORE:-}
+before_ours() {
+  [ -n "$before" ] || return 0
+  ours_build=$before
+  ours "$@"
+  ours_build=$build
+}
+s_before_files() { before_ours before_files "$small" "$wdst" files; }
 for round in $(seq "$rounds"); do
   echo "round $round of $rounds ..."
   timed wine wine_run cmd /c exit
   in_turn "$round" s_dirs s_xcopy_dirs
-  in_turn "$round" s_files s_files_closed s_xcopy_files s_cp_files s_bare_files
+  in_turn "$round" s_files s_files_closed s_xcopy_files s_cp_files s_bare_files s_before_files
   in_turn "$round" s_large s_xcopy_large s_cp_large
   for t in "${!trees[@]}"; do
     src=${trees[$t]}
@@ -135,24 +150,30 @@ for round in $(seq "$rounds"); do
     eval "t_xcopy() { timed tree$t.xcopy wine_run xcopy /E /I /Q /Y '$wsrc' \"\$wdst\"; }"
     eval "t_cp() { timed tree$t.cp cp -a '$src' \"\$dst\"; }"
     eval "t_bare() { bare tree$t.bare '$wsrc' \"\$wdst\"; }"
-    in_turn "$round" t_ours t_xcopy t_cp t_bare
+    eval "t_before() { before_ours tree$t.before '$wsrc' \"\$wdst\" files; }"
+    in_turn "$round" t_ours t_xcopy t_cp t_bare t_before
   done
 done
 rm -rf "$out"
 
 b() { printf '%.2f' "${best[$1]}"; }
+m() { printf '%.2f' "${most[$1]}"; }
 echo
 echo "Shortest of $rounds rounds, in seconds (Wine's own start-up: $(b wine) s)."
 echo "small tree: $(find "$work/small" -type d | wc -l) directories, $(find "$work/small" -type f | wc -l) files"
 echo "  directories only: ours $(b dirs) (process $(b dirs.process), UI thread CPU $(b dirs.ui));" \
   "xcopy /T /E $(b xcopy_dirs); ours/xcopy $(ratio "${best[dirs]}" "${best[xcopy_dirs]}")"
 echo "  with files, tree following the copy: ours $(b files) (process $(b files.process)," \
-  "CPU: UI thread $(b files.ui), worker $(b files.worker))"
+  "CPU: UI thread $(b files.ui) (at most $(m files) of the run), other threads $(b files.worker))"
 echo "  with files, tree kept closed: ours $(b files_closed) (process $(b files_closed.process)," \
-  "CPU: UI thread $(b files_closed.ui), worker $(b files_closed.worker))"
+  "CPU: UI thread $(b files_closed.ui) (at most $(m files_closed)), other threads $(b files_closed.worker))"
 echo "  xcopy /E $(b xcopy_files), cp -a $(b cp_files); ours/xcopy $(ratio "${best[files]}" "${best[xcopy_files]}")" \
   "(closed $(ratio "${best[files_closed]}" "${best[xcopy_files]}")), ours/cp -a $(ratio "${best[files]}" "${best[cp_files]}")"
 echo "  bare walk $(b bare_files); ours/bare walk $(ratio "${best[files]}" "${best[bare_files]}")"
+if [ -n "$before" ]; then
+  echo "  before: $(b before_files) (CPU: UI thread $(b before_files.ui) (at most $(m before_files) of the run));" \
+    "before/xcopy $(ratio "${best[before_files]}" "${best[xcopy_files]}"), before/bare walk $(ratio "${best[before_files]}" "${best[bare_files]}")"
+fi
 echo "large files: 20 x 50 MB"
 echo "  ours $(b large) (process $(b large.process), CPU: UI thread $(b large.ui), worker $(b large.worker));" \
   "xcopy /E $(b xcopy_large), cp -a $(b cp_large)"
@@ -160,7 +181,11 @@ echo "  ours/xcopy $(ratio "${best[large]}" "${best[xcopy_large]}"), ours/cp -a 
 for t in "${!trees[@]}"; do
   src=${trees[$t]}
   echo "$src: $(find "$src" -type d | wc -l) directories, $(find "$src" -type f | wc -l) files, $(du -sh "$src" | cut -f1)"
-  echo "  with files, tree following the copy: ours $(b tree$t) (CPU: UI thread $(b tree$t.ui), worker $(b tree$t.worker));" \
+  echo "  with files, tree following the copy: ours $(b tree$t) (CPU: UI thread $(b tree$t.ui) (at most $(m tree$t) of the run), other threads $(b tree$t.worker));" \
     "xcopy /E $(b tree$t.xcopy), bare walk $(b tree$t.bare), cp -a $(b tree$t.cp)"
   echo "  ours/xcopy $(ratio "${best[tree$t]}" "${best[tree$t.xcopy]}"), ours/bare walk $(ratio "${best[tree$t]}" "${best[tree$t.bare]}")"
+  if [ -n "$before" ]; then
+    echo "  before: $(b tree$t.before) (CPU: UI thread $(b tree$t.before.ui) (at most $(m tree$t.before) of the run));" \
+      "before/xcopy $(ratio "${best[tree$t.before]}" "${best[tree$t.xcopy]}"), before/bare walk $(ratio "${best[tree$t.before]}" "${best[tree$t.bare]}")"
+  fi
 done

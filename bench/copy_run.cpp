@@ -1,5 +1,5 @@
 // Times one run of the directory tree view into a destination, as the user starts it: the main
-// window's dialog with its tree, the status window, files handed to the worker one by one. The
+// window's dialog with its tree, the status window, the files copied by the worker. The
 // tree is first built from the source as a scan builds it (timed apart). Prints the run's wall
 // time and the CPU time of the user-interface thread and of the rest of the process.
 //   bench_copy_run.exe SOURCE DESTINATION dirs|files [--no-expand]
@@ -127,7 +127,7 @@ int wmain(int argc, wchar_t **argv)
     const CCpuTimes cpuAfter = CpuNow();
     const double dUi = cpuAfter.dThread - cpuBefore.dThread;
     const double dOther = (cpuAfter.dProcess - cpuBefore.dProcess) - dUi;
-    std::printf("run (%ls%ls): wall %.2f s, CPU of the user-interface thread %.2f s, of the worker %.2f s\n",
+    std::printf("run (%ls%ls): wall %.2f s, CPU of the user-interface thread %.2f s, of the other threads %.2f s\n",
                 bDirectoryOnly ? L"directories only" : L"with files", bNoExpand ? L", tree kept closed" : L"", dWall,
                 dUi, dOther);
     tree.DeleteAllItemData();

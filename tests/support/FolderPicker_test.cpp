@@ -24,7 +24,7 @@ struct CPickerSeen {
 // Finds the picker owned by hOwner while it runs, records it, then answers it with idAnswer.
 class CPickerDriver {
 public:
-    // With strAwaited the picker is answered once that folder shows selected (or after a few seconds);
+    // With strAwaited the picker is answered once that folder shows selected (or after 15 s);
     // the picker may select it some ticks after it appears.
     CPickerDriver(HWND hOwner, int idAnswer, std::wstring strAwaited = L"")
         : m_hOwner(hOwner), m_idAnswer(idAnswer), m_strAwaited(std::move(strAwaited))
@@ -77,6 +77,8 @@ private:
         // Let the picker finish its initialisation callback before looking.
         if (++m_nTicksSeen < 3)
             return;
+        if (!m_ullFirstLook)
+            m_ullFirstLook = ::GetTickCount64();
         m_seen = CPickerSeen();
         m_seen.bFound = true;
         wchar_t sz[512] = L"";
@@ -84,7 +86,8 @@ private:
         m_seen.strCaption = sz;
         ::GetWindowRect(hPicker, &m_seen.rc);
         ::EnumChildWindows(hPicker, &CPickerDriver::CollectChild, reinterpret_cast<LPARAM>(&m_seen));
-        if (!m_strAwaited.empty() && m_seen.strSelected != m_strAwaited && m_nTicksSeen < 100)
+        // A loaded machine can take seconds to fill the picker's tree.
+        if (!m_strAwaited.empty() && m_seen.strSelected != m_strAwaited && ::GetTickCount64() - m_ullFirstLook < 15000)
             return;
         m_bAnswered = true;
         ::PostMessageW(hPicker, WM_COMMAND, MAKEWPARAM(m_idAnswer, BN_CLICKED), 0);
@@ -96,6 +99,7 @@ private:
     std::wstring m_strAwaited;
     UINT_PTR m_idTimer = 0;
     int m_nTicksSeen = 0;
+    ULONGLONG m_ullFirstLook = 0;
     bool m_bAnswered = false;
 };
 CPickerDriver *CPickerDriver::s_pThis = nullptr;
