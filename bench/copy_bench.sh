@@ -175,7 +175,7 @@ if [ -n "$before" ]; then
     "before/xcopy $(ratio "${best[before_files]}" "${best[xcopy_files]}"), before/bare walk $(ratio "${best[before_files]}" "${best[bare_files]}")"
 fi
 echo "large files: 20 x 50 MB"
-echo "  ours $(b large) (process $(b large.process), CPU: UI thread $(b large.ui), worker $(b large.worker));" \
+echo "  ours $(b large) (process $(b large.process), CPU: UI thread $(b large.ui), other threads $(b large.worker));" \
   "xcopy /E $(b xcopy_large), cp -a $(b cp_large)"
 echo "  ours/xcopy $(ratio "${best[large]}" "${best[xcopy_large]}"), ours/cp -a $(ratio "${best[large]}" "${best[cp_large]}")"
 for t in "${!trees[@]}"; do
