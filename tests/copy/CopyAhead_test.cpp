@@ -3,6 +3,8 @@
 // the list is built, and a name taken after that is still judged by the policy.
 #include "RunHost.h"
 
+#include "copy/CopyTreeDisplay.h"
+
 namespace {
 
 using namespace runtest;
@@ -64,6 +66,25 @@ TEST_F(CopyAhead, ANameTakenInANewDirectoryAfterTheListWasBuiltIsKeptByNeverOver
     EXPECT_EQ(m_result.m_nSkipped, 1);
     EXPECT_NE(LogText().find(L"[CopyFile:Skipped(Already Exist)] " + Src(L"d2\\x.txt")), std::wstring::npos)
         << LogText().c_str();
+}
+
+// The display looks at each ancestor once between two drawings; a node the user closed
+// meanwhile is opened again by the next directory after a drawing.
+TEST_F(CopyAhead, ANodeClosedDuringTheCopyIsOpenedAgainAfterTheNextDrawing)
+{
+    for (const wchar_t *pszFile : {L"a\\x\\f.txt", L"a\\y\\f.txt", L"a\\z\\f.txt"})
+        ASSERT_TRUE(m_dir.WriteFile(std::wstring(L"src\\") + pszFile, "f"));
+    LoadTree();
+    const HTREEITEM hA = Dir(L"a")->m_hTreeItem;
+    auto bOpen = [&] { return (m_tree.GetItemState(hA, TVIS_EXPANDED) & TVIS_EXPANDED) != 0; };
+    CCopyTreeDisplay display(m_tree, true);
+    display.BeginDirectory(Dir(L"a\\x")->m_hTreeItem);
+    EXPECT_TRUE(bOpen());
+    display.Draw();
+    m_tree.Expand(hA, TVE_COLLAPSE);
+    ASSERT_FALSE(bOpen());
+    display.BeginDirectory(Dir(L"a\\y")->m_hTreeItem);
+    EXPECT_TRUE(bOpen());
 }
 
 } // namespace
