@@ -11,6 +11,7 @@
 #include "tree/DirTreeCtrl.h"
 
 #include "BenchClock.h"
+#include "BenchMainWindow.h"
 #include "BenchTree.h"
 
 #include <algorithm>
@@ -66,15 +67,10 @@ int wmain(int argc, wchar_t **argv)
         return 1;
     CBenchSeams seams;
     SetUiSeams(&seams);
-    InitCommonControlClasses();
     CMainDlg dlg;
-    if (!dlg.Create(IDD_PELNIX_DIALOG, nullptr)) {
-        std::printf("no main window\n");
+    if (!OpenBenchMainWindow(dlg))
         return 1;
-    }
-    dlg.ShowWindow(SW_SHOW);
     CDirTreeCtrl &tree = dlg.m_tree;
-    tree.NotCopyFile = 0;
     tree.NoExpandOnSearch = 1;
 
     double dScan = 1e30, dBulk = 1e30, dOpen = 1e30, dEmpty = 1e30, dBare = 1e30;

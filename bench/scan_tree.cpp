@@ -12,6 +12,7 @@
 #include "tree/DirTreeCtrl.h"
 
 #include "BenchClock.h"
+#include "BenchMainWindow.h"
 #include "BenchTree.h"
 
 #include <psapi.h>
@@ -74,15 +75,10 @@ int RunPhase(const std::wstring &strPhase, const std::wstring &strRoot)
     } else {
         CQuietSeams seams;
         SetUiSeams(&seams);
-        InitCommonControlClasses();
         CMainDlg dlg;
-        if (!dlg.Create(IDD_PELNIX_DIALOG, nullptr)) {
-            std::printf("no main window\n");
+        if (!OpenBenchMainWindow(dlg))
             return 1;
-        }
-        dlg.ShowWindow(SW_SHOW);
         CDirTreeCtrl &tree = dlg.m_tree;
-        tree.NotCopyFile = 0;
         tree.NoExpandOnSearch = strPhase == L"scan1" ? 1 : 0;
         const double t0 = NowSeconds();
         dlg.EnableUserInterface(false);

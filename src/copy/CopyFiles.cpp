@@ -49,7 +49,7 @@ public:
             m_hThread.Attach(
                 reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, CopyThreadProc, &m_param, 0, nullptr)));
         if (!m_hThread)
-            m_dwStartError = ::GetLastError() ? ::GetLastError() : ERROR_NOT_ENOUGH_MEMORY;
+            m_dwNoWorker = ::GetLastError() ? ::GetLastError() : ERROR_NOT_ENOUGH_MEMORY;
     }
     ~CCopyWorker()
     {
@@ -62,35 +62,28 @@ public:
     // cancelled). A worker that could not be started or has gone fails the job with the reason.
     template <class PumpInput> bool WaitFor(size_t nJob, PumpInput bPumpInput)
     {
-        CCopyJob &job = m_jobs[nJob];
-        // Without a worker the first job waited for fails with the reason; the walk stops there.
-        if (!m_hThread || m_dwLostError) {
-            if (m_bLossReported)
-                return false;
-            m_bLossReported = true;
-            job.nResult = CR_SYSERR;
-            job.dwError = m_hThread ? m_dwLostError : m_dwStartError;
-            return true;
-        }
         for (;;) {
+            // Without a worker the first job waited for fails with the reason; the walk stops there.
+            if (m_dwNoWorker) {
+                if (m_bNoWorkerTold)
+                    return false;
+                m_bNoWorkerTold = true;
+                m_jobs[nJob].nResult = CR_SYSERR;
+                m_jobs[nJob].dwError = m_dwNoWorker;
+                return true;
+            }
             const size_t nState = m_param.nState.load();
-            if (nState / 2 > nJob)
-                break;
-            if (nState % 2)
-                return false;
+            if (nState / 2 > nJob || nState % 2) {
+                m_param.nWakeAt.store(SIZE_MAX);
+                return nState / 2 > nJob;
+            }
             // Woken once a batch of results is ready, or sooner by the time-out below, so that
             // the status line and the tree follow the file under way.
             m_param.nWakeAt.store(std::min(nJob + RESULTS_PER_WAKE, m_jobs.size()) - 1);
-            if (m_param.nState.load() != nState)
-                continue;
-            if (!WaitHandlingMessages(m_pacer, &m_display, m_evDone, m_hThread, bPumpInput, STATUS_PERIOD_MS)) {
-                m_dwLostError = ERROR_INVALID_HANDLE;
-                m_param.nWakeAt.store(SIZE_MAX);
-                return WaitFor(nJob, bPumpInput);
-            }
+            if (m_param.nState.load() == nState &&
+                !WaitHandlingMessages(m_pacer, &m_display, m_evDone, m_hThread, bPumpInput, STATUS_PERIOD_MS))
+                m_dwNoWorker = ERROR_INVALID_HANDLE; // it ended before its time
         }
-        m_param.nWakeAt.store(SIZE_MAX);
-        return true;
     }
 
     // The job the worker is busy with; the number of jobs while it holds.
@@ -131,9 +124,8 @@ private:
     CEventHandle m_evJob, m_evDone, m_evQuit, m_evExited;
     CopyThreadParam m_param;
     CThreadHandle m_hThread;
-    DWORD m_dwStartError = 0;
-    DWORD m_dwLostError = 0; // the worker ended before its time
-    bool m_bLossReported = false;
+    DWORD m_dwNoWorker = 0; // why there is no worker (it could not start, or ended)
+    bool m_bNoWorkerTold = false;
 };
 
 // The file jobs of a copy list in its order: every file record except the later of two that
