@@ -49,12 +49,12 @@ public:
     void ApplyDirRule(CCopyItem &item, const std::wstring &strDstDir);
     void ApplyAttrAndTime(CCopyItem &item);
 
-    // The error log. Lines are kept in the system's ANSI code page.
+    // The error log. Lines are kept as text; the file's encoding is chosen when it is written.
     void AddErrorLog(DWORD dwError, const std::wstring &strLabel, const std::wstring &strArg,
                      const std::wstring &strPath1, const std::wstring &strPath2);
     std::wstring GetErrorLogFileName() const;
     void SaveErrorLog();
-    bool WriteErrorLogFile(const std::wstring &strPath, const std::string &strData);
+    bool WriteErrorLogFile(const std::wstring &strPath, const std::wstring &strLines);
 
     // The status window is up: waits then dispatch every message, not only those sent.
     bool IsStatusShown() const;
@@ -65,7 +65,7 @@ public:
 
     CDirTreeCtrl &m_tree;
     CStatusPacer m_pacer;                              // the tree's status window
-    std::unique_ptr<std::string> m_pErrorLog;          // the run's log lines; null once saved
+    std::unique_ptr<std::wstring> m_pErrorLog;         // the run's log lines; null once saved
     FILETIME m_ftNow = {};                             // start of the file copy phase (UTC)
     std::unordered_set<std::wstring> m_setCreatedDirs; // destination directories this run made
     const std::wstring m_strDestRoot;

@@ -41,8 +41,8 @@ void CCopyRun::AddErrorLog(DWORD dwError, const std::wstring &strLabel, const st
         return;
     // A run makes the buffer first; a line logged without one is kept all the same.
     if (!m_pErrorLog)
-        m_pErrorLog = std::make_unique<std::string>();
-    m_pErrorLog->append(ToAnsiBytes(FormatErrorLogLine(dwError, strLabel, strArg, strPath1, strPath2)));
+        m_pErrorLog = std::make_unique<std::wstring>();
+    m_pErrorLog->append(FormatErrorLogLine(dwError, strLabel, strArg, strPath1, strPath2));
 }
 
 std::wstring GetErrorLogFileName(const OptionSet &options)
@@ -61,11 +61,10 @@ std::wstring CCopyRun::GetErrorLogFileName() const
 
 void CCopyRun::SaveErrorLog()
 {
-    std::unique_ptr<std::string> pLog = std::move(m_pErrorLog);
+    std::unique_ptr<std::wstring> pLog = std::move(m_pErrorLog);
     if (!m_tree.UseErrorLog || !pLog || pLog->empty() || m_tree.ErrorLogFilePath.empty())
         return;
 
-    const uint64_t nNeeded = ErrorLogSpaceNeeded(pLog->size());
     CreateDirectoryPath(m_tree.ErrorLogFilePath, true); // levels removed since the start are made again
     std::wstring strLogPath;
     bool bWritten = false;
@@ -76,6 +75,7 @@ void CCopyRun::SaveErrorLog()
             break;
         }
         // Asked after every failure, whatever its cause: the cause has just been shown.
+        const uint64_t nNeeded = ErrorLogSpaceNeeded(EncodeErrorLogText(*pLog).size());
         if (UiMessageBox(m_tree.m_hWnd, ErrorLogNoRoomText(m_tree.ErrorLogFilePath, nNeeded), CAPTION_FATAL,
                          MB_YESNO | MB_ICONSTOP) != IDYES)
             break;
@@ -90,7 +90,7 @@ void CCopyRun::SaveErrorLog()
         UiMessageBox(m_tree.m_hWnd, ErrorLogWrittenText(strLogPath), L"Attention ...", MB_OK | MB_ICONINFORMATION);
 }
 
-bool CCopyRun::WriteErrorLogFile(const std::wstring &strPath, const std::string &strData)
+bool CCopyRun::WriteErrorLogFile(const std::wstring &strPath, const std::wstring &strLines)
 {
     CFileHandle file(::CreateFileW(strPath.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -101,7 +101,8 @@ bool CCopyRun::WriteErrorLogFile(const std::wstring &strPath, const std::string 
         return false;
     }
 
-    bool bOk = WriteAll(file, ToAnsiBytes(CurrentErrorLogBanner())) && WriteAll(file, strData);
+    // The whole file is written at once, so it is in one encoding from its first byte to its last.
+    bool bOk = WriteAll(file, EncodeErrorLogText(CurrentErrorLogBanner() + strLines));
     DWORD dwError = bOk ? 0 : ::GetLastError();
     // Closing may flush what the system still held back, and fail then.
     if (!::CloseHandle(file.Detach()) && bOk) {

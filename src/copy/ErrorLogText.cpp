@@ -93,14 +93,45 @@ std::wstring FileErrorText(const std::wstring &strPath, DWORD dwError)
     return strPath + L"\n\n" + GetSystemErrorText(dwError, true);
 }
 
-std::string ToAnsiBytes(const std::wstring &strText)
+namespace {
+
+std::string ToCodePageBytes(UINT nCodePage, const std::wstring &strText)
 {
     if (strText.empty())
         return std::string();
     const int nText = static_cast<int>(strText.size());
-    int n = ::WideCharToMultiByte(CP_ACP, 0, strText.data(), nText, nullptr, 0, nullptr, nullptr);
+    int n = ::WideCharToMultiByte(nCodePage, 0, strText.data(), nText, nullptr, 0, nullptr, nullptr);
     std::string str(static_cast<size_t>(n > 0 ? n : 0), '\0');
     if (n > 0)
-        ::WideCharToMultiByte(CP_ACP, 0, strText.data(), nText, str.data(), n, nullptr, nullptr);
+        ::WideCharToMultiByte(nCodePage, 0, strText.data(), nText, str.data(), n, nullptr, nullptr);
     return str;
+}
+
+std::wstring FromAnsiBytes(const std::string &strBytes)
+{
+    if (strBytes.empty())
+        return std::wstring();
+    const int nBytes = static_cast<int>(strBytes.size());
+    int n = ::MultiByteToWideChar(CP_ACP, 0, strBytes.data(), nBytes, nullptr, 0);
+    std::wstring str(static_cast<size_t>(n > 0 ? n : 0), L'\0');
+    if (n > 0)
+        ::MultiByteToWideChar(CP_ACP, 0, strBytes.data(), nBytes, str.data(), n);
+    return str;
+}
+
+} // namespace
+
+std::string ToAnsiBytes(const std::wstring &strText)
+{
+    return ToCodePageBytes(CP_ACP, strText);
+}
+
+std::string EncodeErrorLogText(const std::wstring &strText)
+{
+    // The round trip, not the default-character flag: a best-fit mapping ("o" for "ö") uses no
+    // default character yet names another file.
+    std::string strAnsi = ToAnsiBytes(strText);
+    if (FromAnsiBytes(strAnsi) == strText)
+        return strAnsi;
+    return "\xEF\xBB\xBF" + ToCodePageBytes(CP_UTF8, strText);
 }

@@ -33,3 +33,7 @@ std::wstring FileErrorText(const std::wstring &strPath, DWORD dwError);
 
 // The bytes of a text in the system's ANSI code page.
 std::string ToAnsiBytes(const std::wstring &strText);
+// The bytes of the log file for its whole text: the ANSI code page when every character comes back
+// from it unchanged; otherwise UTF-8 after a byte-order mark, so that no name is lost or turned into
+// another one.
+std::string EncodeErrorLogText(const std::wstring &strText);

@@ -20,10 +20,10 @@ CRunResult CDirTreeCtrl::ExecuteCopy(const std::wstring &strDestRoot, bool bDire
 }
 
 CCopyRun::CCopyRun(CDirTreeCtrl &tree, std::wstring strDestRoot)
-    : m_tree(tree), m_pacer(tree.m_pStatusWnd), m_pErrorLog(std::make_unique<std::string>()),
+    : m_tree(tree), m_pacer(tree.m_pStatusWnd), m_pErrorLog(std::make_unique<std::wstring>()),
       m_strDestRoot(std::move(strDestRoot))
 {
-    m_pErrorLog->reserve(65536);
+    m_pErrorLog->reserve(32768);
 }
 
 CCopyRun::~CCopyRun() = default;

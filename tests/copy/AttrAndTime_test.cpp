@@ -64,7 +64,7 @@ protected:
     {
         ASSERT_TRUE(m_host.IsReady());
         Tree().UseErrorLog = 1;
-        Run().m_pErrorLog = std::make_unique<std::string>();
+        Run().m_pErrorLog = std::make_unique<std::wstring>();
         Run().m_ftNow = LocalTime(2021, 3, 1, 8, 0, 0);
     }
     CDirTreeCtrl &Tree() { return m_host.m_tree; }
@@ -98,15 +98,7 @@ protected:
         item.strPath = strDst;
         Run().ApplyAttrAndTime(item);
     }
-    std::wstring Log() const
-    {
-        const std::string &s = *m_run.m_pErrorLog;
-        std::wstring str(s.size(), L'\0');
-        int n = ::MultiByteToWideChar(CP_ACP, 0, s.data(), static_cast<int>(s.size()), str.data(),
-                                      static_cast<int>(str.size()));
-        str.resize(static_cast<size_t>(n > 0 ? n : 0));
-        return str;
-    }
+    std::wstring Log() const { return *m_run.m_pErrorLog; }
 
     CScriptedSeams m_seams;
     CTreeViewHost<CDirTreeCtrl> m_host{TVH_TREE_STAGE};

@@ -118,4 +118,35 @@ TEST(ErrorLogText, BytesAreTheAnsiCodePage)
     EXPECT_EQ(ToAnsiBytes(L""), "");
 }
 
+// Stays in the code page while every character comes back from it; otherwise the whole text is
+// UTF-8 after its mark, the lines the code page could spell included.
+TEST(ErrorLogText, TheFileIsUtf8OnlyWhenTheCodePageWouldLoseACharacter)
+{
+    ASSERT_EQ(::GetACP(), 932u) << "the tests run with the Japanese code page";
+    const std::string BOM = "\xEF\xBB\xBF";
+    struct {
+        std::wstring strText;
+        bool bUtf8;
+    } cases[] = {
+        {L"", false},
+        {L"[CreateDir:Failed] D:\\plain\r\n", false},
+        {L"[CreateDir:Failed] D:\\ﾃﾞｨﾚｸﾄﾘ\\日本語.txt\r\n", false},
+        {L"[CreateDir:Failed] D:\\한국어.txt\r\n", true},
+        {L"[CreateDir:Failed] D:\\\U0001F600smile.txt\r\n", true},
+        // Best fit would write "Grose": another valid name.
+        {L"[CreateDir:Failed] D:\\Größe.txt\r\n", true},
+        // Only the last of three lines needs it.
+        {L"[a] C:\\日本語\r\n[b] C:\\x\r\n[c] C:\\조선어.txt\r\n", true},
+    };
+    for (const auto &c : cases) {
+        const std::string strBytes = EncodeErrorLogText(c.strText);
+        if (!c.bUtf8) {
+            EXPECT_EQ(strBytes, ToAnsiBytes(c.strText));
+            continue;
+        }
+        ASSERT_EQ(strBytes.compare(0, 3, BOM), 0) << strBytes;
+        EXPECT_EQ(FromCodePage(CP_UTF8, strBytes.substr(3)), c.strText);
+    }
+}
+
 } // namespace

@@ -1,4 +1,5 @@
-// The run's error log on real files: collecting, writing after a banner in the ANSI code page,
+// The run's error log on real files: collecting, writing after a banner in the ANSI code page
+// (UTF-8 when a name needs it),
 // the messages when the file cannot be written, and the choice of another directory.
 #include "copy/ErrorLogText.h"
 #include "support/Path.h"
@@ -13,6 +14,8 @@
 #include "TreeViewHost.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace {
 
@@ -56,7 +59,7 @@ protected:
         ASSERT_TRUE(m_host.IsReady());
         Tree().UseErrorLog = 1;
         Tree().ErrorLogFilePath = m_dir.Path();
-        Run().m_pErrorLog = std::make_unique<std::string>();
+        Run().m_pErrorLog = std::make_unique<std::wstring>();
     }
     CDirTreeCtrl &Tree() { return m_host.m_tree; }
     CCopyRun &Run() { return m_run; }
@@ -87,18 +90,18 @@ TEST_F(ErrorLog, NothingIsWrittenOrShownWhenLoggingIsOffOrThereIsNothingToLog)
     Tree().UseErrorLog = 0;
     Run().AddErrorLog(5, L"FileAttr:Failed(%s)", L"File", L"D:\\x", L"");
     EXPECT_TRUE(Run().m_pErrorLog->empty());
-    Run().m_pErrorLog->assign("[CreateDir:Failed] D:\\x\r\n");
+    Run().m_pErrorLog->assign(L"[CreateDir:Failed] D:\\x\r\n");
     Run().SaveErrorLog();
     EXPECT_EQ(Run().m_pErrorLog, nullptr);
 
     // On, nothing logged.
     Tree().UseErrorLog = 1;
-    Run().m_pErrorLog = std::make_unique<std::string>();
+    Run().m_pErrorLog = std::make_unique<std::wstring>();
     Run().SaveErrorLog();
     EXPECT_EQ(Run().m_pErrorLog, nullptr);
 
     // On, lines, but no directory to put them in.
-    Run().m_pErrorLog = std::make_unique<std::string>();
+    Run().m_pErrorLog = std::make_unique<std::wstring>();
     Run().AddErrorLog(0, L"CopyFile:Canceled By User", L"", L"C:\\s", L"D:\\d");
     Tree().ErrorLogFilePath.clear();
     Run().SaveErrorLog();
@@ -118,7 +121,7 @@ TEST_F(ErrorLog, WritesTheBannerAndTheLinesInTheAnsiCodePageAndSaysWhere)
     Run().AddErrorLog(0, LABEL_SKIPPED, L"Up to Date", strJapanese, L"D:\\先\\日本語のﾌｧｲﾙ.txt");
     Run().AddErrorLog(5, L"FileAttr:Failed(%s)", L"File", L"D:\\先\\a.txt", L"");
     Run().AddErrorLog(0, L"CopyFile:Canceled By User", L"", L"C:\\s", L"D:\\d");
-    const std::string strCollected = *Run().m_pErrorLog;
+    const std::string strCollected = ToAnsiBytes(*Run().m_pErrorLog);
     m_seams.m_listMessageAnswers = {IDOK};
     Run().SaveErrorLog();
 
@@ -156,6 +159,44 @@ TEST_F(ErrorLog, WritesTheBannerAndTheLinesInTheAnsiCodePageAndSaysWhere)
     EXPECT_NE(strBytes.find("C:\\\xBF\xB0\xBD\\"), std::string::npos);
 }
 
+TEST_F(ErrorLog, NamesTheCodePageCannotSpellMakeTheWholeFileUtf8)
+{
+    const std::vector<std::wstring> listNames = {L"C:\\ｿｰｽ\\日本語.txt",     L"C:\\한국어.txt",
+                                                 L"C:\\조선어.txt",          L"C:\\\U0001F600smile.txt",
+                                                 L"C:\\\U0001F603smile.txt", L"C:\\Größe.txt"};
+    for (const auto &strName : listNames)
+        Run().AddErrorLog(0, LABEL_SKIPPED, L"Up to Date", strName, L"");
+    m_seams.m_listMessageAnswers = {IDOK};
+    Run().SaveErrorLog();
+
+    std::string strBytes;
+    ASSERT_TRUE(ReadWholeFile(m_dir / LogName(), strBytes));
+    ASSERT_EQ(strBytes.compare(0, 3, "\xEF\xBB\xBF"), 0) << "a byte-order mark first";
+    std::wstring strText(strBytes.size(), L'\0');
+    strText.resize(static_cast<size_t>(::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, strBytes.data() + 3,
+                                                             static_cast<int>(strBytes.size() - 3), strText.data(),
+                                                             static_cast<int>(strText.size()))));
+    EXPECT_LE(BannerAge(strText), 2);
+    std::wstring strLines;
+    for (const auto &strName : listNames)
+        strLines += L"[CopyFile:Skipped(Up to Date)] " + strName + L"\r\n";
+    EXPECT_EQ(strText.substr(FormatErrorLogBanner(L"2000/01/31 09:05:07").size()), strLines);
+}
+
+TEST_F(ErrorLog, TheQuestionCountsTheBytesTheFileWouldHold)
+{
+    // 350 Korean letters are 1050 bytes of UTF-8 though only 350 characters.
+    ASSERT_TRUE(m_dir.WriteFile(L"not-a-dir", "x"));
+    Tree().ErrorLogFilePath = m_dir / L"not-a-dir";
+    Run().AddErrorLog(0, LABEL_SKIPPED, L"Up to Date", L"C:\\" + std::wstring(350, L'한'),
+                      L"D:\\" + std::wstring(40, L'x'));
+    ASSERT_LT(Run().m_pErrorLog->size(), 1024u);
+    m_seams.m_listMessageAnswers = {IDOK, IDOK, IDNO};
+    Run().SaveErrorLog();
+    ASSERT_EQ(Messages().size(), 3u);
+    EXPECT_EQ(Messages()[2].strText, ErrorLogNoRoomText(m_dir / L"not-a-dir", 2048));
+}
+
 TEST_F(ErrorLog, ASecondRunReplacesTheFileWithANewBanner)
 {
     const std::wstring strLogPath = m_dir / LogName();
@@ -170,13 +211,13 @@ TEST_F(ErrorLog, ASecondRunReplacesTheFileWithANewBanner)
     ASSERT_TRUE(m_dir.WriteFile(LogName(), strOld));
 
     // A run with nothing to log leaves it alone.
-    Run().m_pErrorLog = std::make_unique<std::string>();
+    Run().m_pErrorLog = std::make_unique<std::wstring>();
     Run().SaveErrorLog();
     std::string strBytes;
     ASSERT_TRUE(ReadWholeFile(strLogPath, strBytes));
     EXPECT_EQ(strBytes, strOld);
 
-    Run().m_pErrorLog = std::make_unique<std::string>();
+    Run().m_pErrorLog = std::make_unique<std::wstring>();
     Run().AddErrorLog(0, L"CopyFile:Failed(%s)", L"Disk Full", L"C:\\second", L"D:\\second");
     m_seams.m_listMessageAnswers = {IDOK};
     Run().SaveErrorLog();
@@ -343,7 +384,7 @@ TEST_F(ErrorLog, ADirectoryAwayForNowSendsThisLogToTheTemporaryDirectoryAndStays
     // Back again (here: a directory that can be made once more): the log goes there.
     const std::wstring strBack = m_dir / L"back\\logs";
     Tree().ErrorLogFilePath = strBack;
-    Run().m_pErrorLog = std::make_unique<std::string>();
+    Run().m_pErrorLog = std::make_unique<std::wstring>();
     Run().AddErrorLog(0, LABEL_SKIPPED, L"Up to Date", L"C:\\src\\b.txt", L"D:\\dst\\b.txt");
     m_seams.m_listMessageAnswers = {IDOK};
     Run().SaveErrorLog();

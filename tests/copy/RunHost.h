@@ -288,9 +288,16 @@ protected:
         ::swprintf(szName, 32, L"PLX[%08X].err", ::GetCurrentProcessId());
         if (!ReadWholeFile(m_tree.ErrorLogFilePath + L"\\" + szName, strBytes))
             return std::wstring();
+        // The code page, or UTF-8 after its mark when a name needed it.
+        UINT nCodePage = CP_ACP;
+        if (strBytes.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+            strBytes.erase(0, 3);
+            nCodePage = CP_UTF8;
+        }
         std::wstring str(strBytes.size(), L'\0');
-        str.resize(static_cast<size_t>(::MultiByteToWideChar(
-            CP_ACP, 0, strBytes.data(), static_cast<int>(strBytes.size()), str.data(), static_cast<int>(str.size()))));
+        str.resize(
+            static_cast<size_t>(::MultiByteToWideChar(nCodePage, 0, strBytes.data(), static_cast<int>(strBytes.size()),
+                                                      str.data(), static_cast<int>(str.size()))));
         return str;
     }
     static size_t Count(const std::wstring &strText, const std::wstring &strPart)
