@@ -44,8 +44,8 @@ BOOL CMainDlg::OnInitDialog()
     ApplyDpi(m_nDpi);
     m_tree.EnsureRootItem();
 
-    RECT rc;
-    if (PlaceSavedWindowRect(m_settings.m_rcWindow, rc))
+    const RECT &rc = m_settings.m_rcWindow;
+    if (IsSavedWindowRectUsable(m_hWnd, rc))
         ::MoveWindow(m_hWnd, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, TRUE);
 
     ArrangeControls();

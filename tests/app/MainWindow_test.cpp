@@ -307,7 +307,7 @@ TEST(MainWindow, AFlagKeyOfTwoMeansOn)
     EXPECT_EQ(run.Run(), IDCANCEL);
 }
 
-TEST(MainWindow, ASavedPlaceOffEveryMonitorOpensTheWindowWhereTheTemplatePutsIt)
+TEST(MainWindow, ASavedPlaceOffTheWorkAreasOrTooSmallOpensTheWindowWhereTheTemplatePutsIt)
 {
     RECT rcTemplate = {};
     {
@@ -331,55 +331,83 @@ TEST(MainWindow, ASavedPlaceOffEveryMonitorOpensTheWindowWhereTheTemplatePutsIt)
         EXPECT_EQ(run.Run(), IDCANCEL);
     }
 
-    // Partly off the monitor: pulled onto its work area, keeping its size.
+    // Measured against the work area the window opens on: a one-pixel window in its corner, a
+    // caption that sticks out further than a frame is wide, and one that lies on it with the rest
+    // of the window below.
     MONITORINFO mi = {};
     mi.cbSize = sizeof(mi);
     ASSERT_TRUE(::GetMonitorInfoW(::MonitorFromRect(&rcTemplate, MONITOR_DEFAULTTONEAREST), &mi));
     const RECT &rcWork = mi.rcWork;
-    CMainDlgRun run(L"[Common]\r\nWindowPos=" + std::to_wstring(rcWork.right - 200) + L"," +
-                    std::to_wstring(rcWork.top + 10) + L"," + std::to_wstring(rcWork.right + 300) + L"," +
-                    std::to_wstring(rcWork.top + 410) + L"\r\n");
-    run.Step([&] {
-        RECT rc = run.m_dlg.GetWindowRect();
-        EXPECT_EQ(FormatRect(rc), FormatRect({rcWork.right - 500, rcWork.top + 10, rcWork.right, rcWork.top + 410}));
-        CloseConfirmed(run);
-    });
-    EXPECT_EQ(run.Run(), IDCANCEL);
-}
-
-TEST(WindowPlacement, ASavedRectangleIsUsedOnlyWhenSaneAndOnAMonitor)
-{
-    const RECT rcWork = {0, 0, 1024, 738};
-    const RECT rcNone = {0, 0, 0, 0};
+    const RECT rcBelow = {rcWork.left + 20, rcWork.bottom - 200, rcWork.left + 620, rcWork.bottom + 300};
     struct {
-        RECT rcSaved, rcWork;
+        RECT rcSaved;
         bool bUsed;
-        RECT rcOut;
     } cases[] = {
-        {{40, 30, 560, 430}, rcWork, true, {40, 30, 560, 430}},
-        {{0, 0, 1024, 738}, rcWork, true, {0, 0, 1024, 738}},
-        // Sticking out: moved onto the work area; larger than it: shrunk to it.
-        {{-100, 10, 400, 300}, rcWork, true, {0, 10, 500, 300}},
-        {{900, 600, 1400, 1000}, rcWork, true, {524, 338, 1024, 738}},
-        {{-10, -10, 2000, 1500}, rcWork, true, {0, 0, 1024, 738}},
-        // A second monitor to the right.
-        {{1100, 100, 1500, 400}, {1024, 0, 2048, 768}, true, {1100, 100, 1500, 400}},
-        // On no monitor, empty, inverted, or beyond what window coordinates can be.
-        {{5000, 5000, 5800, 5600}, rcNone, false, {}},
-        {{0, 0, 0, 0}, rcWork, false, {}},
-        {{600, 400, 100, 100}, rcWork, false, {}},
-        {{10, 10, 10, 300}, rcWork, false, {}},
-        {{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, rcWork, false, {}},
-        {{-40000, 0, 200, 200}, rcWork, false, {}},
-        {{0, 0, 200, 40000}, rcWork, false, {}},
+        {{1279, 899, 1280, 900}, false},
+        {{1, 2, 3, 4}, false},
+        {{rcWork.right - 1, rcWork.bottom - 1, rcWork.right, rcWork.bottom}, false},
+        {{rcWork.right - 580, rcWork.top + 10, rcWork.right + 20, rcWork.top + 410}, false},
+        {rcBelow, true},
     };
     for (const auto &c : cases) {
-        RECT rcOut = {-1, -1, -1, -1};
-        EXPECT_EQ(FitSavedWindowRect(c.rcSaved, c.rcWork, rcOut), c.bUsed) << FormatRect(c.rcSaved);
-        if (c.bUsed) {
-            EXPECT_EQ(FormatRect(rcOut), FormatRect(c.rcOut)) << FormatRect(c.rcSaved);
-        }
+        CMainDlgRun run(L"[Common]\r\nWindowPos=" + std::to_wstring(c.rcSaved.left) + L"," +
+                        std::to_wstring(c.rcSaved.top) + L"," + std::to_wstring(c.rcSaved.right) + L"," +
+                        std::to_wstring(c.rcSaved.bottom) + L"\r\n");
+        run.Step([&] {
+            RECT rc = run.m_dlg.GetWindowRect();
+            EXPECT_EQ(FormatRect(rc), FormatRect(c.bUsed ? c.rcSaved : rcTemplate)) << FormatRect(c.rcSaved);
+            CloseConfirmed(run);
+        });
+        EXPECT_EQ(run.Run(), IDCANCEL);
     }
+}
+
+TEST(WindowPlacement, ASavedRectangleIsUsedOnlyWithItsCaptionOnAWorkAreaAndAtItsMinimumSize)
+{
+    const RECT rcWork = {0, 0, 1280, 900};
+    const RECT rcRight = {1280, 0, 2560, 1024}; // a second monitor to the right
+    const SIZE sizeMin = {112, 27};
+    CCaptionBand band;
+    band.nSide = 8;
+    band.nBottom = 31;
+    struct {
+        RECT rcSaved;
+        std::vector<RECT> listWork;
+        bool bUsed;
+    } cases[] = {
+        {{40, 30, 560, 430}, {rcWork}, true},
+        {{0, 0, 1280, 900}, {rcWork}, true},
+        // One pixel on the screen; smaller than a window can be.
+        {{1279, 899, 1280, 900}, {rcWork}, false},
+        {{1, 2, 3, 4}, {rcWork}, false},
+        // The minimum itself, and a pixel less either way.
+        {{100, 100, 212, 127}, {rcWork}, true},
+        {{100, 100, 211, 127}, {rcWork}, false},
+        {{100, 100, 212, 126}, {rcWork}, false},
+        // The frame may stick out (a window snapped to an edge); the caption may not.
+        {{-8, 0, 600, 400}, {rcWork}, true},
+        {{-9, 0, 600, 400}, {rcWork}, false},
+        {{100, -1, 600, 400}, {rcWork}, false},
+        {{100, 870, 600, 1400}, {rcWork}, false},
+        // The caption on, the rest below the screen: the person can still take it by its caption.
+        {{100, 600, 700, 1400}, {rcWork}, true},
+        // Across two monitors, or on the second one only; gone when that monitor is.
+        {{1000, 100, 1600, 500}, {rcWork, rcRight}, true},
+        {{1000, 100, 1600, 500}, {rcWork}, false},
+        {{1300, 950, 1900, 1000}, {rcWork, rcRight}, true},
+        {{1300, 950, 1900, 1000}, {rcWork}, false},
+        // Below the first monitor's bottom beside the taller second one: off both work areas.
+        {{1000, 950, 1600, 1000}, {rcWork, rcRight}, false},
+        // No monitor, empty, inverted, or beyond what window coordinates can be.
+        {{40, 30, 560, 430}, {}, false},
+        {{0, 0, 0, 0}, {rcWork}, false},
+        {{600, 400, 100, 100}, {rcWork}, false},
+        {{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, {rcWork}, false},
+        {{-40000, 0, 200, 200}, {rcWork}, false},
+        {{0, 0, 200, 40000}, {rcWork}, false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(IsSavedWindowRectUsable(c.rcSaved, sizeMin, band, c.listWork), c.bUsed) << FormatRect(c.rcSaved);
 }
 
 } // namespace
