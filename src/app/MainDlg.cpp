@@ -35,7 +35,8 @@ CMainDlg::CMainDlg(HWND hParent) : CDialog(IDD_PELNIX_DIALOG, hParent), m_strSet
 BOOL CMainDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    LoadSettings(m_strSettingsPath, m_tree, m_settings);
+    const CSettingsFileStatus read = LoadSettings(m_strSettingsPath, m_tree, m_settings);
+    m_bSettingsUnread = !read.bOk;
 
     m_wndToolBar.Create(m_hWnd, IDC_TOOLBAR);
 
@@ -51,6 +52,9 @@ BOOL CMainDlg::OnInitDialog()
     ArrangeControls();
     UpdateCommandStates();
     RefreshReport();
+    if (m_bSettingsUnread)
+        UiMessageBox(m_hWnd, SettingsUnreadableText(m_strSettingsPath, SettingsFailureReason(read)), CAPTION_PROGRAM,
+                     MB_OK | MB_ICONEXCLAMATION);
     return TRUE;
 }
 
@@ -167,7 +171,12 @@ void CMainDlg::ExitSequence()
         return;
     if (UiMessageBox(m_hWnd, kExitQuestion, CAPTION_CONFIRM, MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
         return;
-    SaveSettings(m_strSettingsPath, m_hWnd, m_tree, m_settings);
+    if (!m_bSettingsUnread) {
+        const CSettingsFileStatus saved = SaveSettings(m_strSettingsPath, m_hWnd, m_tree, m_settings);
+        if (!saved.bOk)
+            UiMessageBox(m_hWnd, SettingsNotSavedText(m_strSettingsPath, SettingsFailureReason(saved)), CAPTION_PROGRAM,
+                         MB_OK | MB_ICONEXCLAMATION);
+    }
     // Asked whether or not logging is on: a log of this process may exist from before it was switched off.
     const std::wstring strLog = GetErrorLogFileName(m_tree);
     if (FindFileEntry(strLog) &&

@@ -62,6 +62,7 @@ public:
     CMainToolBar m_wndToolBar; // IDC_TOOLBAR
     CMainWindowSettings m_settings;
     std::wstring m_strSettingsPath; // "Pelnix.ini" beside the program
+    bool m_bSettingsUnread = false; // it was there but not read: the exit leaves it alone
     std::wstring m_strSourcePath;   // the last source chosen, offered first next time
     std::wstring m_strDestination;  // mirrors IDC_DEST_PATH
 

@@ -1,10 +1,13 @@
 #include "app/Settings.h"
 
+#include "app/SettingsEncoding.h"
 #include "app/SettingsFileUpdate.h"
 #include "app/SettingsProfile.h"
+#include "framework/Handles.h"
 #include "support/CommandLineArgs.h"
 #include "support/FileSystem.h"
 #include "support/Path.h"
+#include "support/SystemError.h"
 #include "support/TokenList.h"
 #include "support/VerInfo.h"
 
@@ -33,6 +36,71 @@ bool GetRestoredRect(HWND hWnd, RECT &rc)
     }
     return true;
 }
+
+// What the profile functions read the settings from: the file itself, or a copy in the temporary
+// directory of what it holds in a form they take (and an empty one for a file not to be read).
+class CSettingsSource {
+public:
+    CSettingsSource(const std::wstring &strIniPath, CSettingsFileStatus &status) : m_strPath(strIniPath)
+    {
+        std::string strBytes;
+        DWORD dwError = 0;
+        if (!ReadSettingsBytes(strIniPath, strBytes, dwError)) {
+            if (IsMissingFileError(dwError))
+                return;
+            status = {false, dwError, false};
+            strBytes.clear();
+        } else {
+            const SETTINGS_TEXT text = ClassifySettingsBytes(strBytes);
+            if (text == ST_ANSI || text == ST_UTF16LE)
+                return;
+            if (!NormaliseSettingsBytes(strBytes)) {
+                status = {false, ERROR_INVALID_DATA, false};
+                strBytes.clear();
+            }
+        }
+        // Read from a copy: the profile functions would take the file for code-page text, or it
+        // is not to be read at all. Without a copy, a path below the file, which cannot exist.
+        if (!MakeCopy(strBytes)) {
+            if (status.bOk)
+                status = {false, ::GetLastError(), false};
+            m_strPath = strIniPath + L"\\<none>";
+        }
+    }
+    ~CSettingsSource()
+    {
+        if (m_strCopy.empty())
+            return;
+        // A later copy may get this name again: nothing of this one may be remembered then.
+        FlushIniCache(m_strCopy);
+        ::DeleteFileW(m_strCopy.c_str());
+    }
+    CSettingsSource(const CSettingsSource &) = delete;
+    CSettingsSource &operator=(const CSettingsSource &) = delete;
+
+    const std::wstring &GetPath() const { return m_strPath; }
+
+private:
+    bool MakeCopy(const std::string &strBytes)
+    {
+        wchar_t szDir[MAX_PATH + 1], szFile[MAX_PATH + 1];
+        DWORD n = ::GetTempPathW(MAX_PATH + 1, szDir);
+        if (n == 0 || n > MAX_PATH || !::GetTempFileNameW(szDir, L"PLX", 0, szFile))
+            return false;
+        m_strCopy = szFile;
+        CFileHandle file(::CreateFileW(szFile, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, 0, nullptr));
+        DWORD nWritten = 0;
+        if (!file || (!strBytes.empty() &&
+                      !(::WriteFile(file, strBytes.data(), static_cast<DWORD>(strBytes.size()), &nWritten, nullptr) &&
+                        nWritten == strBytes.size())))
+            return false;
+        m_strPath = m_strCopy;
+        return true;
+    }
+
+    std::wstring m_strPath;
+    std::wstring m_strCopy;
+};
 
 } // namespace
 
@@ -81,7 +149,9 @@ std::wstring ResolveErrorLogDirectory(const std::wstring &strStored)
     return RemoveTrailingBackslash(strPath);
 }
 
-void LoadSettings(const std::wstring &strIniPath, OptionSet &options, CMainWindowSettings &main)
+namespace {
+
+void LoadSettingsFrom(const std::wstring &strIniPath, OptionSet &options, CMainWindowSettings &main)
 {
     main.m_strInstallPath = ReadIniString(SEC_INSTALL, L"Path", L"", strIniPath);
     main.m_strInstallVersion = ReadIniString(SEC_INSTALL, L"Version", L"", strIniPath);
@@ -109,7 +179,25 @@ void LoadSettings(const std::wstring &strIniPath, OptionSet &options, CMainWindo
         ResolveErrorLogDirectory(ReadIniString(SEC_ERRORLOG, L"ErrorLogFilePath", L"", strIniPath));
 }
 
-void SaveSettings(const std::wstring &strIniPath, HWND hWnd, OptionSet &options, CMainWindowSettings &main)
+} // namespace
+
+CSettingsFileStatus LoadSettings(const std::wstring &strIniPath, OptionSet &options, CMainWindowSettings &main)
+{
+    CSettingsFileStatus status;
+    const CSettingsSource source(strIniPath, status);
+    LoadSettingsFrom(source.GetPath(), options, main);
+    return status;
+}
+
+std::wstring SettingsFailureReason(const CSettingsFileStatus &status)
+{
+    if (status.bReadOnly)
+        return L"読み取り専用ﾌｧｲﾙです。";
+    return GetSystemErrorText(status.dwError, true);
+}
+
+CSettingsFileStatus SaveSettings(const std::wstring &strIniPath, HWND hWnd, OptionSet &options,
+                                 CMainWindowSettings &main)
 {
     main.m_strInstallPath = CommandLineArgs().GetProgramDirectory();
     main.m_strInstallVersion = CVerInfo().ProductVersion();
@@ -121,23 +209,25 @@ void SaveSettings(const std::wstring &strIniPath, HWND hWnd, OptionSet &options,
     // Every key is written over a copy of the file, which then replaces it: sections and keys of
     // others stay, and another instance saving at the same time waits its turn.
     CSettingsFileUpdate update(strIniPath);
-    if (!update.IsReady())
-        return;
-    const std::wstring &strWork = update.GetWorkPath();
-    WriteIniString(SEC_INSTALL, L"Path", main.m_strInstallPath, strWork);
-    WriteIniString(SEC_INSTALL, L"Version", main.m_strInstallVersion, strWork);
-    WriteIniString(SEC_COMMON, L"WindowPos", FormatWindowPos(main.m_rcWindow), strWork);
-    WriteIniInt(SEC_COMMON, L"NoExpandOnSearch", options.NoExpandOnSearch, strWork);
-    WriteIniInt(SEC_COMMON, L"SkipSystemDir", options.SkipSystemDir, strWork);
-    WriteIniInt(SEC_COMMON, L"SkipHiddenDir", options.SkipHiddenDir, strWork);
-    WriteIniInt(SEC_COMMON, L"ProtectAttrOfExist", options.ProtectAttrOfExist, strWork);
-    WriteIniInt(SEC_COPYFILE, L"NoExpandOnCopy", options.NoExpandOnCopy, strWork);
-    WriteIniInt(SEC_COPYFILE, L"NotCopyFile", options.NotCopyFile, strWork);
-    WriteIniInt(SEC_COPYFILE, L"FileSortOrder", options.FileSortOrder, strWork);
-    WriteIniInt(SEC_COPYFILE, L"FileOverWriteMode", options.FileOverWriteMode, strWork);
-    WriteIniInt(SEC_COPYFILE, L"BreakOnDiskFull", options.BreakOnDiskFull, strWork);
-    WriteIniInt(SEC_ERRORLOG, L"UseErrorLog", options.UseErrorLog, strWork);
-    WriteIniString(SEC_ERRORLOG, L"ErrorLogFilePath",
-                   ErrorLogPathToStore(options.ErrorLogFilePath, DefaultErrorLogDirectory()), strWork);
-    update.Commit();
+    // The first failure ends the writes, and a failed update commits nothing.
+    CSettingsFileStatus status;
+    status.bOk = update.WriteString(SEC_INSTALL, L"Path", main.m_strInstallPath) &&
+                 update.WriteString(SEC_INSTALL, L"Version", main.m_strInstallVersion) &&
+                 update.WriteString(SEC_COMMON, L"WindowPos", FormatWindowPos(main.m_rcWindow)) &&
+                 update.WriteInt(SEC_COMMON, L"NoExpandOnSearch", options.NoExpandOnSearch) &&
+                 update.WriteInt(SEC_COMMON, L"SkipSystemDir", options.SkipSystemDir) &&
+                 update.WriteInt(SEC_COMMON, L"SkipHiddenDir", options.SkipHiddenDir) &&
+                 update.WriteInt(SEC_COMMON, L"ProtectAttrOfExist", options.ProtectAttrOfExist) &&
+                 update.WriteInt(SEC_COPYFILE, L"NoExpandOnCopy", options.NoExpandOnCopy) &&
+                 update.WriteInt(SEC_COPYFILE, L"NotCopyFile", options.NotCopyFile) &&
+                 update.WriteInt(SEC_COPYFILE, L"FileSortOrder", options.FileSortOrder) &&
+                 update.WriteInt(SEC_COPYFILE, L"FileOverWriteMode", options.FileOverWriteMode) &&
+                 update.WriteInt(SEC_COPYFILE, L"BreakOnDiskFull", options.BreakOnDiskFull) &&
+                 update.WriteInt(SEC_ERRORLOG, L"UseErrorLog", options.UseErrorLog) &&
+                 update.WriteString(SEC_ERRORLOG, L"ErrorLogFilePath",
+                                    ErrorLogPathToStore(options.ErrorLogFilePath, DefaultErrorLogDirectory())) &&
+                 update.Commit();
+    status.dwError = update.GetError();
+    status.bReadOnly = update.IsReadOnly();
+    return status;
 }

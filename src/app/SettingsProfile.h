@@ -2,19 +2,32 @@
 // CR LF escaped so that a value always stays on one line. Each takes the file's full path last.
 #pragma once
 #include <string>
+#include <vector>
 
 // The key as a decimal integer; nDefault when the key or the file is missing.
 int ReadIniInt(const std::wstring &strSection, const std::wstring &strKey, int nDefault,
                const std::wstring &strIniPath);
-void WriteIniInt(const std::wstring &strSection, const std::wstring &strKey, int nValue,
+// The writes say whether the profile functions took the value (false with the last error).
+bool WriteIniInt(const std::wstring &strSection, const std::wstring &strKey, int nValue,
                  const std::wstring &strIniPath);
 // The whole value however long, with the escapes decoded.
 std::wstring ReadIniString(const std::wstring &strSection, const std::wstring &strKey, const std::wstring &strDefault,
                            const std::wstring &strIniPath);
-void WriteIniString(const std::wstring &strSection, const std::wstring &strKey, const std::wstring &strValue,
+bool WriteIniString(const std::wstring &strSection, const std::wstring &strKey, const std::wstring &strValue,
                     const std::wstring &strIniPath);
 // Removes the section with all its keys.
-void DeleteIniSection(const std::wstring &strSection, const std::wstring &strIniPath);
+bool DeleteIniSection(const std::wstring &strSection, const std::wstring &strIniPath);
+
+// A string value as WriteIniString puts it into the file: tab and CR LF escaped.
+std::wstring EncodeIniString(const std::wstring &strValue);
+// The value as the file holds it, escapes and all.
+std::wstring ReadIniText(const std::wstring &strSection, const std::wstring &strKey, const std::wstring &strDefault,
+                         const std::wstring &strIniPath);
+// Every section's name, and a section's "key=value" lines, as the profile functions read them.
+std::vector<std::wstring> ReadIniSectionNames(const std::wstring &strIniPath);
+std::vector<std::wstring> ReadIniSectionLines(const std::wstring &strSection, const std::wstring &strIniPath);
+// Lets go of what the profile functions hold of the file, so that the next read is of the disk.
+void FlushIniCache(const std::wstring &strIniPath);
 
 // Which pair EscapeControlChars handles.
 enum { ESCAPE_TAB = 0, ESCAPE_CRLF = 1 };

@@ -315,12 +315,16 @@ TEST(MainCommands, ExitOffersToDeleteTheErrorLogOfThisProcess)
 
 TEST(MainCommands, ExitEndsNormallyWhenTheSettingsFileCannotBeWritten)
 {
-    // A directory where the file should be: nothing can be read from it or written to it.
+    // A directory where the file should be: nothing can be read from it or written to it. The
+    // start says so; the exit asks its question only.
     CMainDlgRun run;
     ASSERT_TRUE(run.m_dir.MakeDir(L"Pelnix.ini"));
+    run.m_seams.m_listMessageAnswers = {IDOK};
     run.Step([&] { CloseConfirmed(run); });
     EXPECT_EQ(run.Run(), IDCANCEL);
-    EXPECT_EQ(run.m_seams.m_listMessages.size(), 1u);
+    ASSERT_EQ(run.m_seams.m_listMessages.size(), 2u);
+    EXPECT_EQ(run.m_seams.m_listMessages[0].strText.find(L"※ 設定ﾌｧｲﾙを読み込む事ができませんでした。"), 0u);
+    EXPECT_EQ(run.m_seams.m_listMessages[1].strText, L"Pelnixを終了します。");
     DWORD dwAttr = ::GetFileAttributesW(run.IniPath().c_str());
     EXPECT_TRUE(dwAttr != INVALID_FILE_ATTRIBUTES && (dwAttr & FILE_ATTRIBUTE_DIRECTORY));
 }
