@@ -49,6 +49,7 @@ BOOL CMainDlg::OnInitDialog()
     if (IsSavedWindowRectUsable(m_hWnd, rc))
         ::MoveWindow(m_hWnd, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, TRUE);
 
+    InitJobCommands();
     ArrangeControls();
     UpdateCommandStates();
     RefreshReport();
@@ -60,6 +61,8 @@ BOOL CMainDlg::OnInitDialog()
 
 LRESULT CMainDlg::WindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
+    if (OnJobMessage(uMsg, wParam, lParam))
+        return 0;
     switch (uMsg) {
     case WM_PAINT:
         if (!::IsIconic(m_hWnd))

@@ -5,6 +5,7 @@
 // checks and questions before a run, and the run).
 #pragma once
 #include "app/CommandStates.h"
+#include "app/JobCommands.h"
 #include "app/MainToolBar.h"
 #include "app/Settings.h"
 #include "framework/Dialog.h"
@@ -12,14 +13,18 @@
 #include "support/DpiArt.h"
 #include "tree/DirTreeCtrl.h"
 
+#include <memory>
 #include <string>
+
+class CJobMarksWriter;
 
 class CMainDlg : public CDialog {
 public:
     explicit CMainDlg(HWND hParent = nullptr);
 
-    // Runs a tool bar command (WM_TOOLCOMMAND); ids outside the tool bar's are ignored, and so is
-    // any command that arrives while the window is busy or another command is under way.
+    // Runs a tool bar command or a job command (WM_TOOLCOMMAND); other ids are ignored, and so is
+    // any command that arrives while the window is busy or another command is under way (a job
+    // command, which comes from a key, the system menu or a drop, with a beep).
     void DispatchCommand(UINT nID);
 
     // Off: busy, wait cursor, every tool bar button and the destination row and report pane
@@ -56,6 +61,18 @@ public:
     // Deletes the selected node after the tree's question; beeps when nothing is selected.
     void DeleteDirectoryCommand();
 
+    // Job files (JobCommands.cpp).
+    // Saves the tree as a job into the file it came from or was last saved to; the first time, or
+    // with bAskName, into a file the person names in the save dialog.
+    void SaveJobCommand(bool bAskName);
+    // The open dialog, then OpenJobFile.
+    void OpenJobCommand();
+    // Reads the job file whole, then after the erase question puts it in the tree's place. A file
+    // that cannot be read is told with its reason and changes nothing. False when nothing opened.
+    bool OpenJobFile(const std::wstring &strPath);
+    // Directories from a list file, added below the selected node (else the root).
+    void ImportListCommand();
+
     bool IsBusy() const { return m_bBusy != 0; }
 
     CDirTreeCtrl m_tree;       // IDC_DIRTREE; holds the options
@@ -65,6 +82,7 @@ public:
     bool m_bSettingsUnread = false; // it was there but not read: the exit leaves it alone
     std::wstring m_strSourcePath;   // the last source chosen, offered first next time
     std::wstring m_strDestination;  // mirrors IDC_DEST_PATH
+    std::wstring m_strJobPath;      // the job file the tree belongs to; empty when none
 
 protected:
     BOOL OnInitDialog() override;
@@ -88,6 +106,19 @@ private:
     void RunToolCommand(UINT nID);
     // What the tree's content and selection allow now.
     CCommandStates CurrentCommandStates() const;
+
+    // Job files: the system menu, the drop and the keys set up; their messages; what follows them.
+    void InitJobCommands();
+    bool OnJobMessage(UINT uMsg, WPARAM wParam, LPARAM lParam);
+    void RunJobCommand(UINT nID);
+    void SetJobPath(const std::wstring &strPath);
+    // Forgets the job file once the tree it belonged to was cleared or replaced by a scan.
+    void SyncJobWithTree();
+    CJobKeys m_jobKeys;
+    std::shared_ptr<CJobMarksWriter> m_pJobMarks;
+    unsigned m_nJobClears = 0;     // the tree's m_nClears when the job file was taken
+    std::wstring m_strDroppedPath; // the job file dropped, opened from the queue
+    wchar_t m_szCaption[128] = {}; // the window's own caption, under a job's name
 
     int m_bBusy = 0;
     bool m_bDispatching = false;                        // a command is under way

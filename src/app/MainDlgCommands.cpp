@@ -9,10 +9,17 @@ void CMainDlg::DispatchCommand(UINT nID)
 {
     // A command is never started inside another: a scan or run pumps messages, and so does every
     // question a command asks, so a command posted meanwhile would otherwise run in the middle.
-    if (m_bBusy || m_bDispatching)
+    if (m_bBusy || m_bDispatching) {
+        if (IsJobCommand(nID))
+            UiMessageBeep(0);
         return;
+    }
     m_bDispatching = true;
-    RunToolCommand(nID);
+    if (IsJobCommand(nID))
+        RunJobCommand(nID);
+    else
+        RunToolCommand(nID);
+    SyncJobWithTree();
     m_bDispatching = false;
 }
 

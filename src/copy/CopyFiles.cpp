@@ -301,6 +301,7 @@ void CCopyRun::CopyFiles(const std::wstring &strDestRoot, bool bOnlyUnprocessed)
         const CCopyJob &job = jobs[nJob++];
         if (HandleFileResult(*this, record, strSrc, strDst, job.nResult, job.dwError))
             ++nDone;
+        m_tree.NotifyMarksChanged(false);
         if (!GoesOnAfter(job.nResult) && !m_tree.m_bCancel)
             worker.Resume();
     }

@@ -16,6 +16,7 @@ CRunResult CDirTreeCtrl::ExecuteCopy(const std::wstring &strDestRoot, bool bDire
     m_bCancel = 0;
     CCopyRun run(*this, strDestRoot);
     run.Execute(bDirectoryOnly, bOnlyUnprocessed);
+    NotifyMarksChanged(true);
     return run;
 }
 

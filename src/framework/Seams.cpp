@@ -1,5 +1,6 @@
 #include "framework/Seams.h"
 
+#include "framework/FilePicker.h"
 #include "framework/FolderPicker.h"
 
 namespace {
@@ -15,6 +16,11 @@ int CUiSeams::MessageBox(HWND hOwner, const std::wstring &strText, const std::ws
 int CUiSeams::BrowseForFolder(const CFolderRequest &req, std::wstring &strPath)
 {
     return ShowShellFolderPicker(req, strPath);
+}
+
+bool CUiSeams::ChooseFile(const CFileRequest &req, std::wstring &strPath)
+{
+    return ShowFilePicker(req, strPath);
 }
 
 SHORT CUiSeams::GetAsyncKeyState(int nVirtKey)
@@ -49,6 +55,11 @@ int UiMessageBox(HWND hOwner, const std::wstring &strText, const std::wstring &s
 int UiBrowseForFolder(const CFolderRequest &req, std::wstring &strPath)
 {
     return UiSeams().BrowseForFolder(req, strPath);
+}
+
+bool UiChooseFile(const CFileRequest &req, std::wstring &strPath)
+{
+    return UiSeams().ChooseFile(req, strPath);
 }
 
 SHORT UiGetAsyncKeyState(int nVirtKey)

@@ -26,6 +26,15 @@ enum {
     FOLDER_NO_PATH = 4,  // the item is no file-system folder
 };
 
+// What the platform's open or save dialog for one file is asked to show.
+struct CFileRequest {
+    HWND hOwner = nullptr;
+    bool bSave = false;          // the save dialog (asks before replacing a file), else the open dialog
+    std::wstring strFilter;      // pairs of "text\0pattern\0", as the dialog takes them
+    std::wstring strDefaultExt;  // without its period; added to a name typed without one
+    std::wstring strInitialPath; // a file (its folder opens and its name is offered) or empty
+};
+
 class CUiSeams {
 public:
     virtual ~CUiSeams() = default;
@@ -33,6 +42,8 @@ public:
     // Returns FOLDER_CHOSEN with the path, FOLDER_TOO_LONG with the path, FOLDER_NO_PATH,
     // FOLDER_CANCELLED, or FOLDER_NOT_SHOWN.
     virtual int BrowseForFolder(const CFolderRequest &req, std::wstring &strPath);
+    // True with the chosen file's path; false when the person cancelled.
+    virtual bool ChooseFile(const CFileRequest &req, std::wstring &strPath);
     virtual SHORT GetAsyncKeyState(int nVirtKey);
     virtual void MessageBeep(UINT nType);
     // Called once a modal dialog is initialised and before it is shown.
@@ -46,6 +57,7 @@ CUiSeams *SetUiSeams(CUiSeams *pSeams);
 
 int UiMessageBox(HWND hOwner, const std::wstring &strText, const std::wstring &strCaption, UINT nType);
 int UiBrowseForFolder(const CFolderRequest &req, std::wstring &strPath);
+bool UiChooseFile(const CFileRequest &req, std::wstring &strPath);
 SHORT UiGetAsyncKeyState(int nVirtKey);
 void UiMessageBeep(UINT nType);
 // True while the key (or mouse button) is held down.

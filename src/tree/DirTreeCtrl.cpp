@@ -74,7 +74,10 @@ bool CDirTreeCtrl::OnItemsDeleted(CItemInfo *)
     return true;
 }
 
-void CDirTreeCtrl::OnCleared() {}
+void CDirTreeCtrl::OnCleared()
+{
+    ++m_nClears;
+}
 
 void CDirTreeCtrl::RefreshAfterChange()
 {

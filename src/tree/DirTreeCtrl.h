@@ -11,6 +11,7 @@
 #include "tree/OptionSet.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,6 +30,11 @@ public:
     // Not a check: clears the whole tree after asking, then creates "[ root ]"; false when the
     // user declined and the nodes remain.
     bool EnsureRootItem();
+    // The question before the whole tree is replaced (none when it holds only an empty root);
+    // true to go on.
+    bool ConfirmClear() { return CanClear(); }
+    // How often the tree was cleared: what was shaped before belongs to another tree.
+    unsigned m_nClears = 0;
     // InsertItemData and DeleteItem come from CDragTreeCtrl with this class's hooks.
 
     // Node images.
@@ -86,6 +92,15 @@ public:
     // The run (copy/RunSequence.cpp): a run object of the copy layer does the work and holds its
     // state while it lasts; what it leaves is returned.
     CRunResult ExecuteCopy(const std::wstring &strDestRoot, bool bDirectoryOnly, bool bOnlyUnprocessed);
+
+    // Told by a run as it marks entries processed (bEnded false, often: the callee paces itself)
+    // and once when the run is over (true), so that a job file can keep the marks.
+    std::function<void(bool bEnded)> m_fnMarksChanged;
+    void NotifyMarksChanged(bool bEnded)
+    {
+        if (m_fnMarksChanged)
+            m_fnMarksChanged(bEnded);
+    }
 
     // Set by the main window while it is busy: keys, label editing and dragging are refused.
     bool m_bLocked = false;

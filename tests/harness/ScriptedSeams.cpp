@@ -28,6 +28,8 @@ CScriptedSeams::~CScriptedSeams()
         ADD_FAILURE() << m_listMessageAnswers.size() << " message box answer(s) left unused";
     if (!m_listFolderAnswers.empty())
         ADD_FAILURE() << m_listFolderAnswers.size() << " folder picker answer(s) left unused";
+    if (!m_listFileAnswers.empty())
+        ADD_FAILURE() << m_listFileAnswers.size() << " file dialog answer(s) left unused";
     if (!m_listDialogActions.empty())
         ADD_FAILURE() << m_listDialogActions.size() << " dialog action(s) left unused";
 }
@@ -56,6 +58,21 @@ int CScriptedSeams::BrowseForFolder(const CFolderRequest &req, std::wstring &str
     if (answer.first == FOLDER_CHOSEN || answer.first == FOLDER_TOO_LONG)
         strPath = answer.second;
     return answer.first;
+}
+
+bool CScriptedSeams::ChooseFile(const CFileRequest &req, std::wstring &strPath)
+{
+    m_listFileRequests.push_back(req);
+    if (m_listFileAnswers.empty()) {
+        ADD_FAILURE() << "unanswered file dialog";
+        return false;
+    }
+    const std::wstring strAnswer = m_listFileAnswers.front();
+    m_listFileAnswers.pop_front();
+    if (strAnswer.empty())
+        return false;
+    strPath = strAnswer;
+    return true;
 }
 
 SHORT CScriptedSeams::GetAsyncKeyState(int nVirtKey)

@@ -31,17 +31,21 @@ public:
     std::deque<std::pair<int, std::wstring>> m_listFolderAnswers;
     // Actions on modal dialogs, one per dialog, in order (set controls, press a button).
     std::deque<std::function<void(CDialog &)>> m_listDialogActions;
+    // File dialog answers: a path, or an empty text for a cancel.
+    std::deque<std::wstring> m_listFileAnswers;
     // Keys held down (virtual-key codes).
     std::map<int, bool> m_mapKeysDown;
 
     // What was asked.
     std::vector<CAskedMessage> m_listMessages;
     std::vector<CAskedFolder> m_listFolders;
+    std::vector<CFileRequest> m_listFileRequests;
     std::vector<UINT> m_listBeeps;
     int m_nDialogs = 0;
 
     int MessageBox(HWND hOwner, const std::wstring &strText, const std::wstring &strCaption, UINT nType) override;
     int BrowseForFolder(const CFolderRequest &req, std::wstring &strPath) override;
+    bool ChooseFile(const CFileRequest &req, std::wstring &strPath) override;
     SHORT GetAsyncKeyState(int nVirtKey) override;
     void MessageBeep(UINT nType) override;
     void OnModalDialogInit(CDialog &dlg) override;
