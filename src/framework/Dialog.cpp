@@ -3,6 +3,7 @@
 #include "framework/App.h"
 #include "framework/Captions.h"
 #include "framework/Seams.h"
+#include "framework/WorkArea.h"
 
 #include <cwchar>
 #include <cwctype>
@@ -259,6 +260,10 @@ INT_PTR CALLBACK CDialog::StaticDlgProc(HWND hDlg, UINT uMsg, WPARAM, LPARAM lPa
         if (!pDlg || !pDlg->InstallSubclass(hDlg))
             return TRUE;
         BOOL bFocus = pDlg->OnInitDialog();
+        // After the dialog placed and sized itself. Modeless windows (the status window) follow
+        // placement rules of their own.
+        if (pDlg->m_bModal && pDlg->m_hWnd)
+            KeepWindowInWorkArea(hDlg, ::GetWindow(hDlg, GW_OWNER));
         if (pDlg->m_bModal && pDlg->m_hWnd)
             UiSeams().OnModalDialogInit(*pDlg);
         return bFocus;
