@@ -21,3 +21,17 @@ if [ ! -f "$WINEPREFIX/.pelnix-ready" ]; then
   wineserver -w || true
   touch "$WINEPREFIX/.pelnix-ready"
 fi
+# Caption buttons are drawn with the Marlett symbol font. fonts-wine ships it, but this Wine does
+# not load fonts from that directory: without the entry the buttons show as the letters "0 1 r".
+if [ ! -f "$WINEPREFIX/.pelnix-marlett" ]; then
+  export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
+  for marlett in /usr/share/wine/fonts/marlett.ttf /usr/lib/wine/fonts/marlett.ttf; do
+    if [ -f "$marlett" ]; then
+      wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts' /v 'Marlett (TrueType)' \
+        /d "Z:${marlett//\//\\}" /f >/dev/null 2>&1
+      wineserver -w || true
+      break
+    fi
+  done
+  touch "$WINEPREFIX/.pelnix-marlett"
+fi
