@@ -10,6 +10,7 @@
 #include "support/Dpi.h"
 #include "support/DpiArt.h"
 #include "support/FileSystem.h"
+#include "support/FitToText.h"
 #include "tree/NodeImage.h"
 
 #include <iterator>
@@ -43,6 +44,7 @@ BOOL CMainDlg::OnInitDialog()
     m_tree.SubclassDlgItem(IDC_DIRTREE, m_hWnd);
     m_nDpi = GetWindowDpi(m_hWnd);
     ApplyDpi(m_nDpi);
+    FitDialogToTexts(m_hWnd);
     m_tree.EnsureRootItem();
 
     const RECT &rc = m_settings.m_rcWindow;

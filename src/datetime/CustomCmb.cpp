@@ -8,7 +8,42 @@ namespace {
 const wchar_t kFieldClass[] = L"PlxDropField";
 }
 
-CCustomCmb::CCustomCmb() = default;
+LRESULT CFieldEdit::WindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    switch (uMsg) {
+    case WM_GETDLGCODE: {
+        LRESULT lCode = Default(uMsg, wParam, lParam);
+        const MSG *pMsg = reinterpret_cast<const MSG *>(lParam);
+        if (pMsg && pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_ESCAPE || pMsg->wParam == VK_RETURN) &&
+            m_pField && m_pField->IsDroppedDown())
+            lCode |= DLGC_WANTMESSAGE;
+        return lCode;
+    }
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        // WM_SYSKEYDOWN of an arrow comes only with Alt held.
+        if (m_pField && m_pField->OnEditKey(static_cast<UINT>(wParam), uMsg == WM_SYSKEYDOWN)) {
+            m_bSwallowChar = true;
+            return 0;
+        }
+        m_bSwallowChar = false;
+        break;
+    case WM_CHAR:
+        if (m_bSwallowChar && (wParam == VK_ESCAPE || wParam == VK_RETURN)) {
+            m_bSwallowChar = false;
+            return 0;
+        }
+        m_bSwallowChar = false;
+        break;
+    default: break;
+    }
+    return CWnd::WindowProc(uMsg, wParam, lParam);
+}
+
+CCustomCmb::CCustomCmb()
+{
+    m_edit.m_pField = this;
+}
 
 CCustomCmb::~CCustomCmb()
 {
@@ -125,6 +160,34 @@ bool CCustomCmb::OnMouseMessage(UINT uMsg, WPARAM wKeys, int x, int y)
     m_btnDrop.m_bForwardMouse = 0;
     DropDown();
     return true;
+}
+
+bool CCustomCmb::OnEditKey(UINT nVirtKey, bool bAlt)
+{
+    const bool bOpen = IsDroppedDown();
+    if ((nVirtKey == VK_F4 && !bAlt) || (bAlt && (nVirtKey == VK_DOWN || nVirtKey == VK_UP))) {
+        if (bOpen)
+            AcceptDropDown();
+        else
+            DropDown();
+        return true;
+    }
+    if (!bOpen || bAlt)
+        return false;
+    if (nVirtKey == VK_ESCAPE) {
+        SendMessage(WM_DROPDOWN_RESULT, DROP_CANCEL);
+        return true;
+    }
+    if (nVirtKey == VK_RETURN) {
+        AcceptDropDown();
+        return true;
+    }
+    return false;
+}
+
+void CCustomCmb::AcceptDropDown()
+{
+    SendMessage(WM_DROPDOWN_RESULT, DROP_ACCEPT);
 }
 
 LRESULT CCustomCmb::WindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam)

@@ -18,6 +18,21 @@ constexpr UINT WM_FIELD_REFOCUS = 0x504;   // field → itself: the edit box tak
 
 enum : UINT { IDC_FIELD_EDIT = 9999, IDC_FIELD_DROP = 9998 };
 
+class CCustomCmb;
+
+// The field's edit box: while the panel is open, Esc and Enter are the panel's and never reach the
+// dialog; F4 and Alt+Down open and close the panel as a combo box's do.
+class CFieldEdit : public CWnd {
+public:
+    CCustomCmb *m_pField = nullptr;
+
+protected:
+    LRESULT WindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    bool m_bSwallowChar = false; // the character of a key the field took
+};
+
 class CCustomCmb : public CWnd {
 public:
     CCustomCmb();
@@ -34,6 +49,10 @@ public:
     virtual void CloseUp();
     virtual void OnDropResult(int nResult, LPARAM lParam);
     virtual bool OnMouseMessage(UINT uMsg, WPARAM wKeys, int x, int y);
+    // A key pressed in the edit box (bAlt: with Alt held); true when the field took it.
+    virtual bool OnEditKey(UINT nVirtKey, bool bAlt);
+    // Closes the panel keeping the value (Enter, F4, Alt+Down while it is open).
+    virtual void AcceptDropDown();
 
     bool IsDroppedDown() const;
     HWND GetEdit() const { return m_edit.m_hWnd; }
@@ -51,7 +70,7 @@ protected:
     CFont m_font;
     std::wstring m_strFontFace;
     int m_nFontSize = 9;
-    CWnd m_edit;
+    CFieldEdit m_edit;
     CArrowButton m_btnDrop;
     std::unique_ptr<CCustomCmbDropDownWnd> m_pDropDown;
 };

@@ -2,6 +2,7 @@
 
 #include "datetime/DateTimeCtrl.h"
 #include "framework/Seams.h"
+#include "support/FitToText.h"
 #include "support/TimeConvert.h"
 #include "support/TimeText.h"
 
@@ -38,6 +39,17 @@ CDateTimeCtrl *CDateTimeCmb::GetPanel() const
     return static_cast<CDateTimeCtrl *>(m_pDropDown.get());
 }
 
+int CDateTimeCmb::GetIdealWidth() const
+{
+    if (!m_edit.m_hWnd || !m_btnDrop.m_hWnd)
+        return 0;
+    const RECT rcWindow = GetWindowRect(), rcClient = GetClientRect(), rcButton = m_btnDrop.GetWindowRect();
+    const DWORD dwMargins = static_cast<DWORD>(m_edit.SendMessage(EM_GETMARGINS));
+    // Frame, the edit box's inset, its margins, the text and the caret after it, the button.
+    return (rcWindow.right - rcWindow.left) - rcClient.right + 1 + LOWORD(dwMargins) + HIWORD(dwMargins) +
+           DateTimeTextWidth(m_edit) + 2 + (rcButton.right - rcButton.left);
+}
+
 std::wstring CDateTimeCmb::GetValueText()
 {
     UpdateValue(true);
@@ -66,9 +78,15 @@ int CDateTimeCmb::UpdateValue(bool bRead)
         return 1;
     }
     SetText(m_strValue);
-    m_edit.SendMessage(EM_SETSEL, 0, -1);
-    m_edit.SendMessage(EM_SCROLLCARET);
+    SelectAllShowingStart();
     return 1;
+}
+
+void CDateTimeCmb::SelectAllShowingStart()
+{
+    // The caret at the start: a field ever too narrow shows the year, not the seconds.
+    m_edit.SendMessage(EM_SETSEL, static_cast<WPARAM>(GetText().size()), 0);
+    m_edit.SendMessage(EM_SCROLLCARET);
 }
 
 void CDateTimeCmb::DropDown()
@@ -124,15 +142,25 @@ LRESULT CDateTimeCmb::WindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam)
     if (uMsg != WM_FIELD_REFOCUS)
         return CCustomCmb::WindowProc(uMsg, wParam, lParam);
     ::SetFocus(m_edit);
-    m_edit.SendMessage(EM_SETSEL, 0, -1);
-    m_edit.SendMessage(EM_SCROLLCARET);
+    SelectAllShowingStart();
     return 0;
+}
+
+void CDateTimeCmb::AcceptDropDown()
+{
+    CloseUp();
+    CommitTypedText();
 }
 
 void CDateTimeCmb::OnEditKillFocus()
 {
     if (IsDroppedDown())
         PostMessage(WM_DROPDOWN_RESULT, DROP_CANCEL, 0);
+    CommitTypedText();
+}
+
+void CDateTimeCmb::CommitTypedText()
+{
     const std::wstring strTyped = GetText();
     if (strTyped.empty())
         return;

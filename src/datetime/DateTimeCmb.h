@@ -25,12 +25,19 @@ public:
     void DropDown() override;
     void CloseUp() override;
     void OnDropResult(int nResult, LPARAM lParam) override;
+    // The text in the edit box stands, typed or written by the panel.
+    void AcceptDropDown() override;
 
     CDateTimeCtrl *GetPanel() const;
+    // The window width that shows any value whole in the field's font.
+    int GetIdealWidth() const;
 
 protected:
     LRESULT WindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
     void OnEditKillFocus() override;
+    // The edit box's text becomes the value in its canonical form; a date moved into range is told.
+    void CommitTypedText();
+    void SelectAllShowingStart();
 
     std::wstring m_strValue;
     std::wstring m_strSaved; // the value when the panel opened

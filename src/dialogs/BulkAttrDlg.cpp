@@ -41,6 +41,7 @@ BOOL CBulkAttrDlg::OnInitDialog()
     CDialog::OnInitDialog();
     m_icons.Apply(m_hWnd, IDI_ATTR, GetWindowDpi(m_hWnd));
     m_pTimeField = CreateTimeField(m_hWnd);
+    FitAttrDialog(m_hWnd, m_pTimeField.get());
     UpdateControlStates();
     return TRUE;
 }

@@ -57,6 +57,9 @@ BOOL CItemAttrDlg::OnInitDialog()
     m_icons.Apply(m_hWnd, IDI_ATTR, GetWindowDpi(m_hWnd));
     CheckDlgButton(IDC_ATTR_SORT_BY_NAME, BST_CHECKED);
     m_pDateTime = CreateTimeField(m_hWnd);
+    // Before the texts change: the template's are the longest shown.
+    FitAttrDialog(m_hWnd, m_pDateTime.get());
+    m_nMinWidth = 0; // the fitted size is the least
     m_strDirName = m_item.m_strName;
     m_strSourcePath = m_item.m_strSourcePath.empty() ? NOT_AVAILABLE : m_item.m_strSourcePath;
     SyncTarget(false, true);
@@ -182,8 +185,9 @@ void CItemAttrDlg::LayoutControls()
     for (int nID : {IDC_ATTR_DIR_NAME, IDC_ATTR_SOURCE_PATH, IDC_ATTR_FILES_GROUP})
         SetRight(m_hWnd, nID, stretch.nRight);
     SetRight(m_hWnd, IDC_ATTR_FILE_LIST, stretch.nListRight);
-    // The group boxes leave their old frame behind otherwise.
-    Invalidate();
+    // The group boxes leave their old frame behind otherwise; the dialog paints over its children,
+    // so they (the date-time field with its button among them) are drawn again too.
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 LRESULT CItemAttrDlg::WindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam)

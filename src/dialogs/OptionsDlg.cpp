@@ -6,6 +6,7 @@
 #include "res/resource.h"
 #include "support/Dpi.h"
 #include "support/FileSystem.h"
+#include "support/FitToText.h"
 #include "support/FolderDialog.h"
 #include "support/Path.h"
 #include "tree/OptionSet.h"
@@ -75,6 +76,7 @@ BOOL COptionsDlg::OnInitDialog()
         ::SendMessageW(hList, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(pszText));
     CDialog::OnInitDialog();
     m_icons.Apply(m_hWnd, IDI_OPTIONS, GetWindowDpi(m_hWnd));
+    FitDialogToTexts(m_hWnd);
     UpdateOptionControls(false);
     return TRUE;
 }

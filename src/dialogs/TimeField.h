@@ -8,3 +8,6 @@
 // 9 points; it ends the timestamp radio group, as the placeholder did, for the data exchange and
 // the arrow keys. The object is returned even when its window could not be made.
 std::unique_ptr<CDateTimeCmb> CreateTimeField(HWND hDlg);
+
+// Makes room in the dialog for its labels, the field's value and the source time, if it shows one.
+void FitAttrDialog(HWND hDlg, const CDateTimeCmb *pField);

@@ -2,6 +2,7 @@
 
 #include "dialogs/VersionLayout.h"
 #include "res/resource.h"
+#include "support/FitToText.h"
 #include "support/VerInfo.h"
 
 #include <algorithm>
@@ -9,13 +10,6 @@
 namespace {
 
 const int LINE_IDS[] = {IDC_VERSION_PRODUCT, IDC_VERSION_COPYRIGHT, IDC_VERSION_COMMENTS, IDC_VERSION_BUILD};
-
-SIZE WindowSize(HWND hWnd)
-{
-    RECT rc = {};
-    ::GetWindowRect(hWnd, &rc);
-    return SIZE{rc.right - rc.left, rc.bottom - rc.top};
-}
 
 void Place(HWND hWnd, const RECT &rc)
 {
@@ -69,6 +63,7 @@ BOOL CVersionDlg::OnInitDialog()
     CTemplateDialog::OnInitDialog();
     ArrangeControls();
     SetWindowText(m_strCaption);
+    FitDialogToTexts(m_hWnd);
     if (m_nClosePeriodMs > 0)
         ::SetTimer(m_hWnd, kCloseTimerID, m_nClosePeriodMs, nullptr);
     return TRUE;

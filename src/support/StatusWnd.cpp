@@ -1,5 +1,6 @@
 #include "support/StatusWnd.h"
 #include "support/Dpi.h"
+#include "support/FitToText.h"
 #include "support/Pump.h"
 
 #include <commctrl.h>
@@ -97,6 +98,12 @@ BOOL CStatusWnd::OnInitDialog()
 
     SetWindowText(m_strCaption);
     Layout();
+    if (FitDialogToTexts(m_hWnd)) {
+        // The layout keeps the button's size and the window's height: take the fitted ones.
+        m_sizeButton = WindowSize(GetDlgItem(IDC_STATUS_CANCEL));
+        m_cyWindow = WindowSize(m_hWnd).cy;
+        Layout();
+    }
     if (m_bDisableOwner && m_hOwner)
         m_bOwnerDisabled = ::EnableWindow(m_hOwner, FALSE) == FALSE; // it was enabled before
     if (!m_pCancel) {

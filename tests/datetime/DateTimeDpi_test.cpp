@@ -1,8 +1,10 @@
 // The clock and the calendar at the display's DPI; ctest runs this in prefixes at 96, 144 and 192.
 #include "datetime/CalendarCtrl.h"
 #include "datetime/ClockCtrl.h"
+#include "datetime/DateTimeCmb.h"
 
 #include "HostWindow.h"
+#include "TextFit.h"
 
 #include <gtest/gtest.h>
 
@@ -38,4 +40,32 @@ TEST(DateTimeDpi, ClockAndCalendarMeasuresAreThoseOfTheWindowsDpi)
     EXPECT_EQ(cal.GetMeasures().nCellPadding, pRow->nCellPadding);
     EXPECT_EQ(cal.GetMeasures().nExtraHeight, pRow->nExtraHeight);
     EXPECT_EQ(cal.GetMeasures().nPen, pRow->nPen);
+}
+
+TEST(DateTimeDpi, TheFieldShowsItsWholeValueAtItsIdealWidthAndTheYearWhenNarrower)
+{
+    CHostWindow host(RECT{50, 50, 700, 300});
+    HWND hPlaceholder = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 10, 10, 60, 22, host.m_hWnd,
+                                          reinterpret_cast<HMENU>(1034), ::GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(hPlaceholder, nullptr);
+    CDateTimeCmb field;
+    field.Create(1034, 104, host.m_hWnd, nullptr, 9);
+    ASSERT_NE(field.m_hWnd, nullptr);
+    const RECT rc = field.GetWindowRect();
+    const int cyField = rc.bottom - rc.top;
+
+    field.MoveWindow(RECT{10, 10, 10 + field.GetIdealWidth(), 10 + cyField});
+    for (const wchar_t *psz : {L"2024/03/15 10:20:30", L"2000/01/01 00:00:00", L"2037/12/31 23:59:59"}) {
+        field.SetValueText(psz);
+        EXPECT_EQ(FieldShowsWholeText(field.GetEdit()), L"") << psz;
+    }
+
+    // Too narrow: the start, with the year, shows; the end is cut.
+    field.MoveWindow(RECT{10, 10, 10 + field.GetIdealWidth() / 2, 10 + cyField});
+    field.SetValueText(L"2024/03/15 10:20:30");
+    RECT rcText = {};
+    ::SendMessageW(field.GetEdit(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&rcText));
+    const LRESULT lFirst = ::SendMessageW(field.GetEdit(), EM_POSFROMCHAR, 0, 0);
+    EXPECT_GE(static_cast<short>(LOWORD(lFirst)), rcText.left);
+    EXPECT_NE(FieldShowsWholeText(field.GetEdit()), L"");
 }

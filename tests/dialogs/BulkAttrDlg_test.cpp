@@ -88,14 +88,18 @@ TEST(BulkAttrDlg, EveryControlInOrderWithTheFieldAfterTheExplicitTimeChoice)
         }
         EXPECT_EQ(nEtched, 4);
         EXPECT_EQ(dlg.GetDlgItem(IDC_ATTR_TIME_PLACEHOLDER), nullptr);
-        // The field sits where the placeholder was (one pixel larger all round).
-        RECT rcField = {};
+        // The field sits where the placeholder was (one pixel larger all round), beside the
+        // explicit choice; it and the rows above may have moved to make room for their texts.
+        RECT rcField = {}, rcChoice = {};
         ::GetWindowRect(dlg.GetDlgItem(IDC_DATETIME), &rcField);
+        ::GetWindowRect(dlg.GetDlgItem(IDC_ATTR_TIME_SPECIFIED), &rcChoice);
         RECT rcUnits = {49, 130, 49 + 74, 130 + 14};
         ::MapDialogRect(hDlg, &rcUnits);
-        ::MapWindowPoints(nullptr, hDlg, reinterpret_cast<POINT *>(&rcField), 2);
-        EXPECT_EQ(rcField.left, rcUnits.left - 1);
-        EXPECT_EQ(rcField.top, rcUnits.top - 1);
+        EXPECT_GE(rcField.right - rcField.left, rcUnits.right - rcUnits.left + 2);
+        EXPECT_EQ(rcField.bottom - rcField.top, rcUnits.bottom - rcUnits.top + 2);
+        EXPECT_GT(rcField.left, rcChoice.right);
+        EXPECT_LT(rcField.top, rcChoice.bottom);
+        EXPECT_GT(rcField.bottom, rcChoice.top);
         dlg.PostButtonClick(IDCANCEL);
     });
     CBulkAttrDlg dlg;
