@@ -260,9 +260,9 @@ INT_PTR CALLBACK CDialog::StaticDlgProc(HWND hDlg, UINT uMsg, WPARAM, LPARAM lPa
         if (!pDlg || !pDlg->InstallSubclass(hDlg))
             return TRUE;
         BOOL bFocus = pDlg->OnInitDialog();
-        // After the dialog placed and sized itself. Modeless windows (the status window) follow
-        // placement rules of their own.
-        if (pDlg->m_bModal && pDlg->m_hWnd)
+        // After the dialog placed and sized itself. Modeless windows (the status window) and the
+        // main window (a window of the task bar, placed from the settings) follow rules of their own.
+        if (pDlg->m_bModal && pDlg->m_hWnd && !(::GetWindowLongW(hDlg, GWL_EXSTYLE) & WS_EX_APPWINDOW))
             KeepWindowInWorkArea(hDlg, ::GetWindow(hDlg, GW_OWNER));
         if (pDlg->m_bModal && pDlg->m_hWnd)
             UiSeams().OnModalDialogInit(*pDlg);
